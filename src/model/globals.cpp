@@ -1,0 +1,9 @@
+#include "globals.h"
+
+Globals& G()
+{
+    static Globals instance;
+    return instance;
+}
+
+void resetGlobals() { G() = Globals{}; }
