@@ -15,7 +15,10 @@ public:
     void Programa_kargatu_Click();
     void Sistema_martxan_ipini_Click();
     void Eten_Segi_Click();
-    void Bukatu_Click();
+    void Bukatu_Click();  // the user's Finish: finish(false)
+    // Finish; fromProgramEnd is true only when fetch1's end-of-program stop runs it,
+    // which leaves the step at -1 for the dispatcher's increment.
+    void finish(bool fromProgramEnd);
     void Martxan_etengabe_Click();
     void Erloju_ziklo_bat_Click();
     void Agindu_oso_bat_Click();

@@ -1,0 +1,32 @@
+#pragma once
+// A whole main window on fake platform seams and a virtual clock: what a test
+// needs to drive the simulator as a user does, in simulated time.
+#include "datapath/datapath.h"
+#include "datapath/diagram.h"
+#include "fake_platform.h"
+#include "model/globals.h"
+#include "model/memoria.h"
+#include "windows/main_window.h"
+
+#include <memory>
+
+struct Sim {
+    FakePlatform fp;
+    std::unique_ptr<MainWindow> w;
+    int quitCalls = 0;
+
+    explicit Sim(bool spanish = false)
+    {
+        resetGlobals();
+        G().Gaztelera = spanish;
+        MN().hasieratu();
+        EM().hasieratu();
+        w = std::make_unique<MainWindow>(fp.platform);
+        w->quit = [this] { ++quitCalls; };
+    }
+    ~Sim() { w.reset(); }
+
+    Element& el(const QString& name, int index = -1) const { return w->diagram()(name, index); }
+    Datapath& dp() const { return w->datapath(); }
+    VirtualClock& clock() { return fp.clock; }
+};
