@@ -149,6 +149,9 @@ public:
     int16_t Bus_Urratsa = 0;  // step counter shared by all nine animations
 
 private:
+    void startFill(int which);    // which: index in busTimers() order
+    void runFillTick(int which);
+
     struct Impl;
     Diagram& dg_;
     std::unique_ptr<Impl> d_;
