@@ -2,6 +2,9 @@
 // The main window's commands: run modes, pause, speed, start, load, finish, help,
 // exit, About, and the window's load and unload.
 class MainWindow;
+class Element;
+class Timer;
+class QString;
 
 class Commands {
 public:
@@ -28,7 +31,26 @@ public:
     void Command2_Click();  // speed up
     void Command1_Click();  // slow down
     void Form_KeyPress(int keyAscii);
+    void s_h_timer_Timer();  // one progress step of the start-up splash
+
+    // Button-bar looks: pressed marks a running mode, the paused clock, the
+    // start-up under way and the open load dialog.
+    void press(int entry);
+    void release(int entry);
+    // A button-bar entry and its menu entry are usable together.
+    void setCommandEnabled(int entry, bool on);
 
 private:
+    Element& ga(int index) const;
+    Timer& clock() const;
+    void selectMode(int mode);
+    void changeSpeed(int step);
+    void clearRunFlags();
+    void speedToLevelZero();
+    void startupCycleDone();
+    // Puts back the display mode changed when the language was chosen. The
+    // display-mode control does not exist yet, so there is nothing to put back.
+    void restoreDisplayMode();
+
     MainWindow& w_;
 };

@@ -1,0 +1,133 @@
+// Start-up, Finish, and the main window's life: load, unload, exit, help, About.
+#include "commands.h"
+
+#include "control_unit.h"
+#include "datapath/datapath.h"
+#include "model/globals.h"
+#include "model/memoria.h"
+#include "model/programa.h"
+#include "windows/about_box.h"
+#include "windows/main_window.h"
+#include "windows/zoom_windows.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+namespace {
+constexpr int kRestClockMs = 801;
+constexpr int kRestBusMs = 201;
+}  // namespace
+
+void Commands::clearRunFlags()
+{
+    G().MN_Busak_Zain = false;
+    G().MN_Idatzi_Zain = false;
+    G().MN_Atzipena = false;
+    RunState& rs = w_.control().rs;
+    rs.Geldialdia_Eginda = false;
+    rs.Agindua_Osatuta = false;
+    rs.Martxan_etengabe_Modua = false;
+    rs.Erloju_ziklo_bat_Modua = false;
+    rs.Agindu_oso_bat_Modua = false;
+    rs.Egoera_Zenbakia = 0;
+    rs.Beq_Martxan = false;
+    rs.Programa_Bukatuta = false;
+}
+
+// Level 0: the speed text and every interval are set together, which keeps the
+// relative steps of the speed commands in line with the level.
+void Commands::speedToLevelZero()
+{
+    w_.diagram()(QStringLiteral("Clk_T")).setText(QStringLiteral("0"));
+    clock().setInterval(kRestClockMs);
+    w_.diagram()(QStringLiteral("F_erlojua")).setEnabled(false);
+    for (Timer* t : w_.datapath().busTimers())
+        t->setInterval(kRestBusMs);
+}
+
+void Commands::Kovi_hasieratu()
+{
+    Datapath& dp = w_.datapath();
+    MN().hasieratu();
+    EM().hasieratu();
+    dp.osagaiak_hasieratu();
+    ASM().hasieratu();
+    Erlojua().hasieratu();
+    dp.Erloju_Irudia_hasieratu();
+    clearRunFlags();
+    dp.Rd_aldatu();
+    dp.Ri_aldatu();
+    dp.Rj_aldatu();
+    dp.Busak_hasieratu();
+    w_.EM_Zoom().EM_Eguneratu();
+    speedToLevelZero();
+}
+
+void Commands::Form_Load()
+{
+    Kovi_hasieratu();
+    G().Lerro_Jauzia = "\r\n";
+    w_.control().rs.Lehen_Fetch = true;
+}
+
+void Commands::Bukatu_Click() { finish(false); }
+
+void Commands::finish(bool fromProgramEnd)
+{
+    Datapath& dp = w_.datapath();
+    MN().hasieratu();
+    EM().hasieratu();
+    dp.osagaiak_hasieratu();
+    ASM().hasieratu();
+    dp.Erloju_Irudia_hasieratu();
+
+    clock().setEnabled(false);
+    for (Timer* t : dp.busTimers())
+        t->setEnabled(false);
+
+    G().Tik_Kontagailua = 0;
+    // The edge dispatch adds 1 after fetch1 returns, so the next start begins at step 0.
+    if (fromProgramEnd)
+        G().Agindu_Urratsa = -1;
+    clearRunFlags();
+
+    dp.Rd_aldatu();
+    dp.Ri_aldatu();
+    dp.Rj_aldatu();
+    dp.Busak_hasieratu();
+    w_.EM_Zoom().EM_Eguneratu();
+
+    for (int entry : {2, 4, 5, 6})
+        release(entry);
+    for (int entry = 2; entry <= 6; ++entry)
+        setCommandEnabled(entry, false);
+    setCommandEnabled(0, true);
+
+    w_.control().rs.Lehen_Fetch = true;
+    speedToLevelZero();
+
+    w_.EM_Zoom().hide();
+    w_.ASM_Zoom().hide();
+    w_.MN_Zoom().hide();
+}
+
+void Commands::restoreDisplayMode() {}
+
+void Commands::Form_Unload()
+{
+    if (G().Pantaila_Aldatuta)
+        restoreDisplayMode();
+    w_.quit();
+}
+
+void Commands::Irten_Click() { Form_Unload(); }
+
+void Commands::Nola_erabili_Click()
+{
+    const QString file = G().Gaztelera ? QStringLiteral("\\Pendro\\manual.chm")
+                                       : QStringLiteral("\\Pendro\\gidaliburua.chm");
+    // Without a help viewer the simulator simply carries on.
+    w_.platform().starter.start(QStringLiteral("hh.exe ") + QCoreApplication::applicationDirPath() + file);
+}
+
+void Commands::About_Kovi_Click() { w_.A_B().open(); }
