@@ -87,7 +87,17 @@ void Element::click()
         onClick();
 }
 
-QRectF Element::boundingRect() const { return QRectF(0, 0, rect_.width(), rect_.height()); }
+namespace {
+// Pieces of a run stand at most 150 twips apart while each is 135 wide; painting
+// them this much larger on every side keeps the widest-spaced run a solid line.
+constexpr qreal kPieceBleed = 8;
+}  // namespace
+
+QRectF Element::boundingRect() const
+{
+    const QRectF r(0, 0, rect_.width(), rect_.height());
+    return kind_ == ElementKind::BusPiece ? r.adjusted(-kPieceBleed, -kPieceBleed, kPieceBleed, kPieceBleed) : r;
+}
 
 void Element::paintText(QPainter* p, const QRectF& r, BGR foreground)
 {
@@ -103,7 +113,20 @@ void Element::paintText(QPainter* p, const QRectF& r, BGR foreground)
     p->setPen(c);
     QString shown = text_;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    p->drawText(r.adjusted(30, 0, -30, 0), int(align_) | Qt::TextWordWrap, shown);
+    // Lists that start at the top keep a small margin from the box's edge.
+    const QRectF area = r.adjusted(45, (align_ & Qt::AlignTop) ? 25 : 0, -45, 0);
+    if (keyAtRight_) {
+        const int gap = shown.lastIndexOf(QLatin1String("  "));
+        if (gap > 0) {
+            int keyStart = gap;
+            while (keyStart < shown.size() && shown.at(keyStart) == QLatin1Char(' '))
+                ++keyStart;
+            p->drawText(area, Qt::AlignLeft | Qt::AlignVCenter, shown.left(gap).trimmed());
+            p->drawText(area, Qt::AlignRight | Qt::AlignVCenter, shown.mid(keyStart));
+            return;
+        }
+    }
+    p->drawText(area, int(align_) | Qt::TextWordWrap, shown);
 }
 
 void Element::paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*)
@@ -111,7 +134,7 @@ void Element::paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*)
     const QRectF r = boundingRect();
     switch (kind_) {
     case ElementKind::BusPiece:
-        p->fillRect(r, colour::toQColor(back_));
+        p->fillRect(r.adjusted(-kPieceBleed, -kPieceBleed, kPieceBleed, kPieceBleed), colour::toQColor(back_));
         return;
     case ElementKind::Arrow:
     case ElementKind::Image:

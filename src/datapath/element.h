@@ -56,6 +56,9 @@ public:
     void setMonospace(bool on) { mono_ = on; update(); }
     void setAlignment(Qt::Alignment a) { align_ = a; update(); }
     void setBorder(bool on) { border_ = on; update(); }
+    // Draws the part after the text's last run of blanks flush right, so that the
+    // key names of a button bar line up whatever the font (the text is unchanged).
+    void setKeyAtRight(bool on) { keyAtRight_ = on; update(); }
 
     std::function<void()> onClick;
     // Lets tests and the keyboard press an element as the mouse would.
@@ -87,5 +90,6 @@ private:
     bool bold_ = false;
     bool mono_ = false;
     bool border_ = true;
+    bool keyAtRight_ = false;
     Qt::Alignment align_ = Qt::AlignCenter;
 };

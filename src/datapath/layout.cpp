@@ -33,6 +33,7 @@ void applyStyle(Element& e, Style style)
         break;
     case Style::Key:
         e.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        e.setKeyAtRight(true);
         break;
     }
 }
