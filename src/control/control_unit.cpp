@@ -1,7 +1,38 @@
 #include "control_unit.h"
 
 #include "datapath/datapath.h"
+#include "model/funtzioak.h"
+#include "model/globals.h"
 #include "windows/main_window.h"
+#include "windows/zoom_windows.h"
+
+#include <initializer_list>
+
+namespace {
+
+struct ZoomBoxes {
+    std::initializer_list<const char*> cleared;  // the states that can come before
+    const char* lit;
+};
+
+// Indexed by AsmState: the boxes each state action clears, then the one it lights.
+const ZoomBoxes kZoomBoxes[] = {
+    {{"ASM_ld", "ASM_st", "ASM_add3", "ASM_beq2", "ASM_beq3"}, "ASM_fetch1"},
+    {{"ASM_fetch1"}, "ASM_fetch2"},
+    {{"ASM_fetch2"}, "ASM_desk"},
+    {{"ASM_desk"}, "ASM_ld"},
+    {{"ASM_desk"}, "ASM_st"},
+    {{"ASM_desk"}, "ASM_add1"},
+    {{"ASM_add1"}, "ASM_add2"},
+    {{"ASM_add2"}, "ASM_add3"},
+    {{"ASM_desk"}, "ASM_beq1"},
+    {{"ASM_beq1"}, "ASM_beq2"},
+    {{"ASM_beq2"}, "ASM_beq3"},
+};
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
 
 ControlUnit::ControlUnit(MainWindow& window)
     : w_(window), dp_(window.datapath()),
@@ -12,4 +43,107 @@ ControlUnit::ControlUnit(MainWindow& window)
 
 ControlUnit::~ControlUnit() = default;
 
-void ControlUnit::Timer_Timer() {}
+Element& ControlUnit::el(const QString& name, int index) const { return dp_.el(name, index); }
+
+void ControlUnit::signal(const char* name, bool active)
+{
+    el(QLatin1String(name)).setBack(active ? colour::Green : colour::Window);
+}
+
+void ControlUnit::selectInput(const char* mux, int input)
+{
+    const QString m = QLatin1String(mux);
+    const QString select = m + QLatin1String("_h") + m.back() + QLatin1String("_G");
+    el(select).setBack(input == 1 ? colour::Green : colour::Window);
+    el(m + QLatin1String("_0_G")).setBack(input == 0 ? colour::Green : colour::Window);
+    el(m + QLatin1String("_1_G")).setBack(input == 1 ? colour::Green : colour::Window);
+}
+
+void ControlUnit::restLook(const char* name, int index)
+{
+    Element& e = el(QLatin1String(name), index);
+    e.setBack(colour::Window);
+    e.setFore(colour::ButtonText);
+}
+
+void ControlUnit::litLook(const char* name, BGR back)
+{
+    Element& e = el(QLatin1String(name));
+    e.setBack(back);
+    e.setFore(colour::Window);
+}
+
+void ControlUnit::setFlags()
+{
+    const std::string value = el("UAL_DAT_G").text().toStdString();
+    auto flag = [this](const char* name, bool lit) {
+        if (lit)
+            litLook(name, colour::Magenta);
+        else
+            restLook(name);
+    };
+    flag("UAL_Z_G", Bitarretik_Hamartarrera(value) == 0);
+    flag("UAL_N_G", !value.empty() && value[0] == '1');
+}
+
+// The ALU back to addition (code 000) with the sum of its two operand blocks.
+void ControlUnit::restoreAlu()
+{
+    signal("UAL_a2_G", false);
+    signal("UAL_a1_G", false);
+    signal("UAL_a0_G", false);
+    el("UAL_EK_G").setTip(QStringLiteral("E=A+B"));
+    dp_.UAL_piztu();
+    const QString sum = qs(Bitarrak_Batu(el("RA_DAT_G").text().toStdString(), el("RB_DAT_G").text().toStdString()));
+    el("UAL_DAT_G").setText(sum);
+    dp_.UAL_Bus_TTT_aldatu(sum);
+    dp_.UAL_info();
+    setFlags();
+}
+
+void ControlUnit::enterState(AsmState s)
+{
+    rs.Egoera_Zenbakia = static_cast<int16_t>(static_cast<int>(s) + 1);
+    const ZoomBoxes& boxes = kZoomBoxes[static_cast<int>(s)];
+    AsmZoom& zoom = w_.ASM_Zoom();
+    for (const char* name : boxes.cleared)
+        zoom.setBox(QLatin1String(name), colour::Window);
+    zoom.setBox(QLatin1String(boxes.lit), colour::Green);
+}
+
+void ControlUnit::memoryAccess()
+{
+    signal("MN_CS_G", true);
+    G().MN_Atzipena = true;
+    if (memoryZoomShown())
+        w_.MN_Zoom().MN_Zoom_ikusi();
+}
+
+void ControlUnit::memoryReleased()
+{
+    signal("MN_CS_G", false);
+    G().MN_Atzipena = false;
+}
+
+bool ControlUnit::memoryZoomShown() { return w_.MN_Zoom().isVisible(); }
+
+void ControlUnit::memoryZoomOnBusAddress()
+{
+    if (!memoryZoomShown())
+        return;
+    const std::string address = el("Bus_mux_MN_Gezia").tip().toStdString();
+    const QString hex = qs(Bitarretik_Hamaseitarrera(address));
+    MemoryZoom& zoom = w_.MN_Zoom();
+    zoom.setHelbJoan(hex);
+    zoom.MN_Zoom_eguneratu(Bitarretik_Hamartarrera(address), hex);
+}
+
+void ControlUnit::memoryZoomUnmark()
+{
+    if (memoryZoomShown())
+        w_.MN_Zoom().MN_Zoom_txuritu();
+}
+
+void ControlUnit::registerZoomRefresh() { w_.EM_Zoom().EM_Eguneratu(); }
+
+void ControlUnit::shiftPanel(AsmState next) { asm_panel::shift(dp_.diagram(), next); }
