@@ -1,0 +1,55 @@
+#pragma once
+// Drives the simulator as a user does: load A and B, start the system, run.
+#include "sim_fixture.h"
+
+#include "control/commands.h"
+#include "control/control_unit.h"
+#include "windows/load_dialog.h"
+#include "windows/result_window.h"
+#include "windows/splash_window.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace driving {
+
+inline QLineEdit* box(Sim& s, const char* name) { return s.w->P_K().findChild<QLineEdit*>(QLatin1String(name)); }
+
+// Opens the load dialog, types A and B and presses the accept button.
+inline void load(Sim& s, const QString& a, const QString& b)
+{
+    s.el("ga", 0).click();
+    box(s, "Text2")->setText(a);
+    box(s, "Text3")->setText(b);
+    s.w->P_K().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+}
+
+inline bool splashShown(Sim& s) { return s.w->S_H().isVisible(); }
+
+// Start command, then the whole start-up cycle; true when the cycle ended.
+inline bool start(Sim& s)
+{
+    s.el("ga", 1).click();
+    return s.clock().advanceUntil([&] { return !splashShown(s); }, 5000);
+}
+
+inline bool loadAndStart(Sim& s, const QString& a, const QString& b)
+{
+    load(s, a, b);
+    return start(s);
+}
+
+inline bool pressed(Sim& s, int entry)
+{
+    return s.el("ga", entry).back() == colour::Red && s.el("ga", entry).fore() == colour::Window;
+}
+
+inline bool released(Sim& s, int entry)
+{
+    return s.el("ga", entry).back() == colour::Window && s.el("ga", entry).fore() == colour::ButtonText;
+}
+
+inline QAction& menu(Sim& s, const char* name) { return s.w->menu(QLatin1String(name)); }
+
+}  // namespace driving
