@@ -2,7 +2,7 @@
 
 #include "bus_table.h"
 #include "diagram.h"
-#include "layout_spec.h"
+#include "layout_table.h"
 
 namespace layout {
 namespace {
@@ -39,10 +39,10 @@ void applyStyle(Element& e, Style style)
 }
 }  // namespace
 
-void addAll(Diagram& dg, const Spec* rows, int count)
+void addAll(Diagram& dg, const Row* rows, int count)
 {
     for (int i = 0; i < count; ++i) {
-        const Spec& s = rows[i];
+        const Row& s = rows[i];
         Element& e = dg.add(s.kind, QLatin1String(s.name), QRect(s.x, s.y, s.w, s.h), s.index);
         e.setText(QString::fromUtf8(s.text));
         e.setBack(s.back);

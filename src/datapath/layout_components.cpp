@@ -3,7 +3,7 @@
 // arrow touches the destination's input, so positions below follow the buses.
 #include "diagram.h"
 #include "drawing/pictures.h"
-#include "layout_spec.h"
+#include "layout_table.h"
 
 #include <QBitmap>
 #include <QPainter>
@@ -26,7 +26,7 @@ constexpr int kDigitsIn = (kValueW - 16 * kDigit) / 2;
 constexpr int fieldX(int boxLeft, int firstDigit) { return boxLeft + kDigitsIn + firstDigit * kDigit + 8; }
 constexpr int fieldW(int digits) { return digits * kDigit - 16; }
 
-const Spec kComponents[] = {
+const Row kComponents[] = {
     // Register set EM: inputs on the left (data and the three addresses), ports at the bottom.
     {K::PictureBox, "EM_G", 4080, 450, 1650, 1950, "", Rest},
     {K::Label, "EM_etik_G", 4950, 500, 700, 330, "EM", Rest, S::Title},

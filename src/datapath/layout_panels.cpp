@@ -3,7 +3,7 @@
 // free: below the register files on the left and along the bottom edge.
 #include "diagram.h"
 #include "drawing/pictures.h"
-#include "layout_spec.h"
+#include "layout_table.h"
 
 namespace layout {
 namespace {
@@ -22,7 +22,7 @@ constexpr int kKeyW = 2650, kKeyH = 360;
 constexpr int kAsmX[3] = {6800, 9650, 12500};
 constexpr int kAsmW = 2700;
 
-const Spec kPanels[] = {
+const Row kPanels[] = {
     // Clock and its speed frame, between the adder's buses and Rlag.
     {K::PictureBox, "Erlojua_G", 7745, 6830, 960, 960, "", colour::ButtonFace},
     {K::Frame, "F_erlojua", 7230, 7880, 2000, 1150, "Erloju - abiadura", colour::ButtonFace},

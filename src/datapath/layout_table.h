@@ -19,7 +19,7 @@ enum class Style {
     Key,      // button-bar entries: left-aligned, vertically centred
 };
 
-struct Spec {
+struct Row {
     ElementKind kind;
     const char* name;
     int x, y, w, h;
@@ -31,10 +31,10 @@ struct Spec {
 
 // Adds the rows in order; an element added later is drawn above earlier ones,
 // so every table lists a block before what it holds.
-void addAll(Diagram& dg, const Spec* rows, int count);
+void addAll(Diagram& dg, const Row* rows, int count);
 
 template <int N>
-void addAll(Diagram& dg, const Spec (&rows)[N])
+void addAll(Diagram& dg, const Row (&rows)[N])
 {
     addAll(dg, rows, N);
 }
