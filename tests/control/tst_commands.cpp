@@ -103,6 +103,22 @@ private slots:
         QCOMPARE(box(s, "Text2")->text(), QStringLiteral("5"));
     }
 
+    void escapeUnloadsTheSecondaryWindowsLikeTheirCloseBox()
+    {
+        Sim s;
+        s.el("ga", 0).click();
+        QTest::keyClick(&s.w->P_K(), Qt::Key_Escape);
+        QVERIFY(s.w->isEnabled());
+        QVERIFY(released(s, 0));
+        QVERIFY(!s.w->existingLoadDialog());
+
+        s.w->setEnabled(false);
+        s.w->Amaiera().show();
+        QTest::keyClick(&s.w->Amaiera(), Qt::Key_Escape);
+        QVERIFY(s.w->isEnabled());
+        QVERIFY(!s.w->existingResult());
+    }
+
     void speedStaysWithinItsLevels()
     {
         Sim s;

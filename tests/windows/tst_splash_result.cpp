@@ -52,6 +52,7 @@ private slots:
         load(s, QStringLiteral("5"), QStringLiteral("3"));
         s.el("ga", 1).click();
         splash.close();
+        QTest::keyClick(&splash, Qt::Key_Escape);
         QVERIFY(splash.isVisible());
         s.clock().advance(100);
         QCOMPARE(splash.puntuak()->text(), QStringLiteral("**"));
