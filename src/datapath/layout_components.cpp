@@ -164,13 +164,6 @@ const Row kComponents[] = {
     {K::PictureBox, "RZ_CLK_G", 1260, 8082, 255, 255},
 };
 
-QPixmap masked(const QImage& image)
-{
-    QPixmap p = QPixmap::fromImage(image);
-    p.setMask(p.createMaskFromColor(drawing::keyColour(), Qt::MaskInColor));
-    return p;
-}
-
 // The clock-edge mark: the triangle that marks an edge-triggered input.
 QPixmap clockEdgeMark()
 {
@@ -201,7 +194,7 @@ void addDatapathComponents(Diagram& dg)
 
     for (const MuxShape& m : kMuxes) {
         Element& e = dg(QLatin1String(m.name));
-        e.setPixmap(masked(drawing::multiplexer(e.geometry().size() / 15, m.output)));
+        e.setPixmap(drawing::masked(drawing::multiplexer(e.geometry().size() / 15, m.output)));
         e.setBorder(false);
     }
     const QPixmap mark = clockEdgeMark();
@@ -209,8 +202,8 @@ void addDatapathComponents(Diagram& dg)
         dg(QLatin1String(reg) + QLatin1String("_CLK_G")).setPixmap(mark);
 
     // Design pictures, shown until the start-up loads the run-time bitmaps.
-    dg("UAL_G").setPixmap(masked(drawing::alu(false)));
-    dg("Batu_etik_G").setPixmap(masked(drawing::adder(false)));
+    dg("UAL_G").setPixmap(drawing::masked(drawing::alu(false)));
+    dg("Batu_etik_G").setPixmap(drawing::masked(drawing::adder(false)));
     dg("Bat_G").setBorder(true);
     dg("UAL_Z_G").setFore(colour::Window);
 

@@ -1,5 +1,7 @@
 #include "qt_services.h"
 
+#include "drawing/pictures.h"
+
 #include <QApplication>
 #include <QBitmap>
 #include <QDesktopServices>
@@ -26,7 +28,7 @@ QPixmap FilePictureLoader::load(const QString& designPath)
     const QString path = QDir::current().filePath(localPath(designPath));
     if (QFileInfo::exists(path) && pixmap.load(path)) {
         // Pure magenta marks the background that should let the control show through.
-        pixmap.setMask(pixmap.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
+        pixmap = drawing::masked(pixmap.toImage());
     } else {
         pixmap = QPixmap();
     }

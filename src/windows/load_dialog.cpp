@@ -63,8 +63,17 @@ QPlainTextEdit* explanation(const char* text, const QString& name, QWidget* pare
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(name);
     box->setReadOnly(true);
-    box->setPlainText(QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    box->setFixedHeight(box->fontMetrics().lineSpacing() * 4 + 12);
+    const QString plain = QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    box->setPlainText(plain);
+    // The three lines are shown whole, as written, without wrapping or scrolling.
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int widest = 0;
+    for (const QString& line : plain.split(QLatin1Char('\n')))
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(line));
+    box->setMinimumWidth(widest + 24);
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + 16);
     return box;
 }
 

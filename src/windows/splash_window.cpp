@@ -20,7 +20,7 @@ SplashWindow::SplashWindow(MainWindow& main) : QDialog(&main), main_(main)
     picture2_->setPixmap(QPixmap::fromImage(drawing::basqueBanner()));
     auto* picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setPixmap(QPixmap::fromImage(drawing::infoIcon()));
+    picture1->setPixmap(drawing::masked(drawing::infoIcon()));
     puntuak_ = new QLabel(this);
     puntuak_->setObjectName(QStringLiteral("puntuak"));
 

@@ -15,13 +15,18 @@ struct Sim {
     std::unique_ptr<MainWindow> w;
     int quitCalls = 0;
 
-    explicit Sim(bool spanish = false)
+    std::unique_ptr<Platform> withPictures;
+
+    // `pictures` replaces the fake loader, for tests that need the real bitmaps.
+    explicit Sim(bool spanish = false, PictureLoader* pictures = nullptr)
     {
         resetGlobals();
         G().Gaztelera = spanish;
         MN().hasieratu();
         EM().hasieratu();
-        w = std::make_unique<MainWindow>(fp.platform);
+        if (pictures)
+            withPictures.reset(new Platform{fp.clock, *pictures, fp.beeper, fp.messages, fp.starter});
+        w = std::make_unique<MainWindow>(withPictures ? *withPictures : fp.platform);
         w->quit = [this] { ++quitCalls; };
     }
     ~Sim() { w.reset(); }

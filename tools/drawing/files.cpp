@@ -1,5 +1,6 @@
 #include "drawing/pictures.h"
 
+#include <QBitmap>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,6 +17,13 @@ QImage canvas(QSize size, QColor background)
     QImage image(size, QImage::Format_RGB32);
     image.fill(background);
     return image;
+}
+
+QPixmap masked(const QImage& image)
+{
+    QPixmap p = QPixmap::fromImage(image);
+    p.setMask(p.createMaskFromColor(keyColour(), Qt::MaskInColor));
+    return p;
 }
 
 QImage onKey(const QImage& transparentDrawing)

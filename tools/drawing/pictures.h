@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPixmap>
 #include <QPolygonF>
 #include <QSize>
 #include <QString>
@@ -29,6 +30,9 @@ QImage canvas(QSize size, QColor background = keyColour());
 // at least half covered become opaque in their own colour, the rest key;
 // blending soft edges with magenta would leave a pink fringe once masked.
 QImage onKey(const QImage& transparentDrawing);
+
+// The picture as shown on screen: key-colour pixels transparent.
+QPixmap masked(const QImage& image);
 
 // Moves every edge of a simple polygon `d` pixels inwards.
 QPolygonF inset(const QPolygonF& polygon, qreal d);
