@@ -1,6 +1,7 @@
 # Thin wrapper around CMake: `make run` and `make test` do all the set-up a
 # fresh Debian machine needs (missing packages, configure, build).
 BUILD ?= build
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build run test clean
