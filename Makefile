@@ -17,7 +17,8 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target ririv4
 	@./scripts/run-simulator $(BUILD)
 
 test: build
