@@ -194,6 +194,41 @@ private slots:
         QVERIFY(released(s, 2));
     }
 
+    void pauseStopsTheClockButNotAFillUnderWay_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::newRow("level 0") << 0;
+        QTest::newRow("level 10") << 10;
+    }
+    void pauseStopsTheClockButNotAFillUnderWay()
+    {
+        QFETCH(int, level);
+        Sim s;
+        QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
+        for (int i = 0; i < level; ++i)
+            s.el("Command2").click();
+        s.el("ga", 4).click();
+        // The first tick is the edge of fetch1_has, which starts the fetch fill.
+        QVERIFY(s.clock().advanceUntil([&] { return s.el("ASM_oraingo_egoera_G").text() == "fetch1"; }, 1000));
+        Timer& fill = s.dp().busTimer(QStringLiteral("PC_Bus_Time"));
+        QVERIFY(fill.isEnabled());
+        const qint64 edgeAt = s.clock().now();
+        s.clock().advance(fill.interval() * 2);
+        s.el("ga", 2).click();  // pause in the middle of the fill
+        const int16_t tick = G().Tik_Kontagailua;
+        QVERIFY(s.clock().advanceUntil([&] { return !fill.isEnabled(); }, 10000));
+        // The fill ran to its last tick, eight of its intervals after the edge,
+        // while the clock stood still.
+        QCOMPARE(s.clock().now() - edgeAt, qint64(8 * (201 - 10 * level)));
+        QCOMPARE(s.el("Bus_Batu_PC_Gezia").picture(), QStringLiteral("pictures\\gezi_eskuin_gorria.bmp"));
+        QCOMPARE(G().Tik_Kontagailua, tick);
+        // It ends before tick 3 would serve the memory read, even at the fastest level.
+        QVERIFY(8 * (201 - 10 * level) < 3 * (801 - 50 * level));
+        s.el("ga", 2).click();
+        QVERIFY(s.clock().advanceUntil([&] { return s.el("ASM_oraingo_egoera_G").text() == "fetch2"; }, 20000));
+        QCOMPARE(s.el("IR1_DAT_G").text(), QStringLiteral("0000000000100000"));  // LD r1,A was fetched
+    }
+
     void continueAfterAOneCycleStopDoesNothing()
     {
         Sim s;
