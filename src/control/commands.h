@@ -45,6 +45,8 @@ private:
     Timer& clock() const;
     void selectMode(int mode);
     void changeSpeed(int step);
+    void machineToRest();
+    void fieldsAndBusesToRest();
     void clearRunFlags();
     void speedToLevelZero();
     void startupCycleDone();

@@ -18,6 +18,28 @@ constexpr int kRestClockMs = 801;
 constexpr int kRestBusMs = 201;
 }  // namespace
 
+// Memory and registers empty, every component at its start look, the opcode table
+// set and the step back to 0: what both the start-up and Finish begin with.
+void Commands::machineToRest()
+{
+    MN().hasieratu();
+    EM().hasieratu();
+    w_.datapath().osagaiak_hasieratu();
+    ASM().hasieratu();
+}
+
+// The register-number fields cut from the zeroed instruction registers, every bus
+// idle with its source's value, and the register-set zoom refreshed.
+void Commands::fieldsAndBusesToRest()
+{
+    Datapath& dp = w_.datapath();
+    dp.Rd_aldatu();
+    dp.Ri_aldatu();
+    dp.Rj_aldatu();
+    dp.Busak_hasieratu();
+    w_.EM_Zoom().EM_Eguneratu();
+}
+
 void Commands::clearRunFlags()
 {
     G().MN_Busak_Zain = false;
@@ -47,19 +69,11 @@ void Commands::speedToLevelZero()
 
 void Commands::Kovi_hasieratu()
 {
-    Datapath& dp = w_.datapath();
-    MN().hasieratu();
-    EM().hasieratu();
-    dp.osagaiak_hasieratu();
-    ASM().hasieratu();
+    machineToRest();
     Erlojua().hasieratu();
-    dp.Erloju_Irudia_hasieratu();
+    w_.datapath().Erloju_Irudia_hasieratu();
     clearRunFlags();
-    dp.Rd_aldatu();
-    dp.Ri_aldatu();
-    dp.Rj_aldatu();
-    dp.Busak_hasieratu();
-    w_.EM_Zoom().EM_Eguneratu();
+    fieldsAndBusesToRest();
     speedToLevelZero();
 }
 
@@ -75,10 +89,7 @@ void Commands::Bukatu_Click() { finish(false); }
 void Commands::finish(bool fromProgramEnd)
 {
     Datapath& dp = w_.datapath();
-    MN().hasieratu();
-    EM().hasieratu();
-    dp.osagaiak_hasieratu();
-    ASM().hasieratu();
+    machineToRest();
     dp.Erloju_Irudia_hasieratu();
 
     clock().setEnabled(false);
@@ -91,11 +102,7 @@ void Commands::finish(bool fromProgramEnd)
         G().Agindu_Urratsa = -1;
     clearRunFlags();
 
-    dp.Rd_aldatu();
-    dp.Ri_aldatu();
-    dp.Rj_aldatu();
-    dp.Busak_hasieratu();
-    w_.EM_Zoom().EM_Eguneratu();
+    fieldsAndBusesToRest();
 
     for (int entry : {2, 4, 5, 6})
         release(entry);
