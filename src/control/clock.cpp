@@ -2,15 +2,13 @@
 // the last one the edge that runs a state action.
 #include "control_unit.h"
 
+#include "control_host.h"
 #include "control/commands.h"
 #include "datapath/datapath.h"
 #include "model/funtzioak.h"
 #include "model/globals.h"
 #include "model/memoria.h"
 #include "model/programa.h"
-#include "windows/main_window.h"
-#include "windows/splash_window.h"
-#include "windows/zoom_windows.h"
 
 #include <QAction>
 
@@ -141,7 +139,7 @@ void ControlUnit::endOfStartUp()
 {
     w_.s_h_timer().setEnabled(false);
     Timer_->setInterval(801);
-    w_.S_H().hideByClock();
+    w_.hideSplash();
     el("F_erlojua").setEnabled(true);
     for (const RunCommand& c : kRunCommands) {
         el(QStringLiteral("ga"), c.button).setEnabled(true);

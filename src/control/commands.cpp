@@ -1,14 +1,11 @@
 #include "commands.h"
 
+#include "control_host.h"
 #include "control_unit.h"
 #include "datapath/datapath.h"
 #include "model/globals.h"
-#include "windows/load_dialog.h"
-#include "windows/main_window.h"
-#include "windows/splash_window.h"
 
 #include <QAction>
-#include <QLabel>
 #include <iterator>
 
 namespace {
@@ -51,7 +48,7 @@ constexpr int kStartupTickMs = 100;
 
 }  // namespace
 
-Commands::Commands(MainWindow& window) : w_(window)
+Commands::Commands(ControlHost& host) : w_(host)
 {
     for (int i = 0; i < kBarSize; ++i)
         ga(i).onClick = [this, i] { ga_Click(i); };
@@ -175,47 +172,17 @@ void Commands::Sistema_martxan_ipini_Click()
     w_.s_h_timer().setEnabled(true);
     clock().setInterval(kStartupTickMs);
 
-    SplashWindow& splash = w_.S_H();
-    if (G().Gaztelera) {
-        splash.setWindowTitle(QStringLiteral("Sistema inicializando..."));
-        splash.setBanner(w_.platform().pictures.load(QStringLiteral("pictures\\sistema_inicializando.bmp")));
-    }
-    // The clock hides the splash at tick 11 of this cycle; the start finishes then.
-    QObject::connect(&splash, &QDialog::finished, &w_, [this] { startupCycleDone(); },
-                     Qt::SingleShotConnection);
-    splash.open();
+    // The clock hides the splash at tick 11 of this cycle.
+    w_.openSplash();
 }
 
-void Commands::startupCycleDone()
-{
-    SplashWindow& splash = w_.S_H();
-    splash.puntuak()->setText(QString());
-    splash.Puntu_Kontagailua = 0;
-}
-
-void Commands::s_h_timer_Timer()
-{
-    SplashWindow& splash = w_.S_H();
-    ++splash.Puntu_Kontagailua;
-    if (splash.Puntu_Kontagailua == 20) {
-        splash.puntuak()->setText(QString());
-        splash.Puntu_Kontagailua = 0;
-    }
-    splash.puntuak()->setText(splash.puntuak()->text() + QLatin1Char('*'));
-}
+void Commands::s_h_timer_Timer() { w_.splashProgress(); }
 
 // --- Load program: the dialog is shown over a disabled main window.
 
 void Commands::Programa_kargatu_Click()
 {
-    LoadDialog& dialog = w_.P_K();
-    const bool spanish = G().Gaztelera;
-    if (spanish) {
-        dialog.setWindowTitle(QStringLiteral("Cargar programa"));
-        dialog.setAcceptText(QStringLiteral("Aceptar"));
-    }
-    dialog.showExplanation(spanish);
-    dialog.show();
-    w_.setEnabled(false);
+    w_.openLoadDialog();
+    w_.setMainEnabled(false);
     press(0);
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The main window's commands: run modes, pause, speed, start, load, finish, help,
 // exit, About, and the window's load and unload.
-class MainWindow;
+class ControlHost;
 class Element;
 class Timer;
 class QString;
 
 class Commands {
 public:
-    explicit Commands(MainWindow& window);
+    explicit Commands(ControlHost& host);
 
     void Form_Load();
     void Kovi_hasieratu();
@@ -49,10 +49,6 @@ private:
     void fieldsAndBusesToRest();
     void clearRunFlags();
     void speedToLevelZero();
-    void startupCycleDone();
-    // Puts back the display mode changed when the language was chosen. The
-    // display-mode control does not exist yet, so there is nothing to put back.
-    void restoreDisplayMode();
 
-    MainWindow& w_;
+    ControlHost& w_;
 };

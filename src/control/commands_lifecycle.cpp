@@ -1,14 +1,12 @@
 // Start-up, Finish, and the main window's life: load, unload, exit, help, About.
 #include "commands.h"
 
+#include "control_host.h"
 #include "control_unit.h"
 #include "datapath/datapath.h"
 #include "model/globals.h"
 #include "model/memoria.h"
 #include "model/programa.h"
-#include "windows/about_box.h"
-#include "windows/main_window.h"
-#include "windows/zoom_windows.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -37,7 +35,7 @@ void Commands::fieldsAndBusesToRest()
     dp.Ri_aldatu();
     dp.Rj_aldatu();
     dp.Busak_hasieratu();
-    w_.EM_Zoom().EM_Eguneratu();
+    w_.registerZoomRefresh();
 }
 
 void Commands::clearRunFlags()
@@ -113,18 +111,14 @@ void Commands::finish(bool fromProgramEnd)
     w_.control().rs.Lehen_Fetch = true;
     speedToLevelZero();
 
-    w_.EM_Zoom().hide();
-    w_.ASM_Zoom().hide();
-    w_.MN_Zoom().hide();
+    w_.hideZooms();
 }
-
-void Commands::restoreDisplayMode() {}
 
 void Commands::Form_Unload()
 {
     if (G().Pantaila_Aldatuta)
-        restoreDisplayMode();
-    w_.quit();
+        w_.restoreDisplayMode();
+    w_.exitProgram();
 }
 
 void Commands::Irten_Click() { Form_Unload(); }
@@ -137,4 +131,4 @@ void Commands::Nola_erabili_Click()
     w_.platform().starter.start(QStringLiteral("hh.exe ") + QCoreApplication::applicationDirPath() + file);
 }
 
-void Commands::About_Kovi_Click() { w_.A_B().open(); }
+void Commands::About_Kovi_Click() { w_.openAbout(); }

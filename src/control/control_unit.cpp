@@ -1,10 +1,9 @@
 #include "control_unit.h"
 
+#include "control_host.h"
 #include "datapath/datapath.h"
 #include "model/funtzioak.h"
 #include "model/globals.h"
-#include "windows/main_window.h"
-#include "windows/zoom_windows.h"
 
 #include <initializer_list>
 
@@ -34,9 +33,9 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-ControlUnit::ControlUnit(MainWindow& window)
-    : w_(window), dp_(window.datapath()),
-      Timer_(std::make_unique<Timer>(window.platform().timers, QStringLiteral("Timer"), 801))
+ControlUnit::ControlUnit(ControlHost& host)
+    : w_(host), dp_(host.datapath()),
+      Timer_(std::make_unique<Timer>(host.platform().timers, QStringLiteral("Timer"), 801))
 {
     Timer_->setHandler([this] { Timer_Timer(); });
 }
@@ -105,10 +104,9 @@ void ControlUnit::enterState(AsmState s)
 {
     rs.Egoera_Zenbakia = static_cast<int16_t>(static_cast<int>(s) + 1);
     const ZoomBoxes& boxes = kZoomBoxes[static_cast<int>(s)];
-    AsmZoom& zoom = w_.ASM_Zoom();
     for (const char* name : boxes.cleared)
-        zoom.setBox(QLatin1String(name), colour::Window);
-    zoom.setBox(QLatin1String(boxes.lit), colour::Green);
+        w_.asmZoomBox(QLatin1String(name), colour::Window);
+    w_.asmZoomBox(QLatin1String(boxes.lit), colour::Green);
 }
 
 void ControlUnit::memoryAccess()
@@ -116,7 +114,7 @@ void ControlUnit::memoryAccess()
     signal("MN_CS_G", true);
     G().MN_Atzipena = true;
     if (memoryZoomShown())
-        w_.MN_Zoom().MN_Zoom_ikusi();
+        w_.memoryZoomFollow();
 }
 
 void ControlUnit::memoryReleased()
@@ -125,7 +123,7 @@ void ControlUnit::memoryReleased()
     G().MN_Atzipena = false;
 }
 
-bool ControlUnit::memoryZoomShown() { return w_.MN_Zoom().isVisible(); }
+bool ControlUnit::memoryZoomShown() { return w_.memoryZoomShown(); }
 
 void ControlUnit::memoryZoomOnBusAddress()
 {
@@ -133,17 +131,15 @@ void ControlUnit::memoryZoomOnBusAddress()
         return;
     const std::string address = el("Bus_mux_MN_Gezia").tip().toStdString();
     const QString hex = qs(Bitarretik_Hamaseitarrera(address));
-    MemoryZoom& zoom = w_.MN_Zoom();
-    zoom.setHelbJoan(hex);
-    zoom.MN_Zoom_eguneratu(Bitarretik_Hamartarrera(address), hex);
+    w_.memoryZoomAt(Bitarretik_Hamartarrera(address), hex);
 }
 
 void ControlUnit::memoryZoomUnmark()
 {
     if (memoryZoomShown())
-        w_.MN_Zoom().MN_Zoom_txuritu();
+        w_.memoryZoomUnmark();
 }
 
-void ControlUnit::registerZoomRefresh() { w_.EM_Zoom().EM_Eguneratu(); }
+void ControlUnit::registerZoomRefresh() { w_.registerZoomRefresh(); }
 
 void ControlUnit::shiftPanel(AsmState next) { asm_panel::shift(dp_.diagram(), next); }

@@ -10,13 +10,13 @@
 #include <memory>
 #include <utility>
 
-class MainWindow;
+class ControlHost;
 class Datapath;
 class Element;
 
 class ControlUnit {
 public:
-    explicit ControlUnit(MainWindow& window);
+    explicit ControlUnit(ControlHost& host);
     ~ControlUnit();
 
     RunState rs;
@@ -89,7 +89,7 @@ private:
     void restLook(const char* name, int index = -1);  // window back, button-text fore
     void litLook(const char* name, BGR back);         // back colour, window-colour text
 
-    MainWindow& w_;
+    ControlHost& w_;
     Datapath& dp_;
     std::unique_ptr<Timer> Timer_;
 };

@@ -2,10 +2,10 @@
 // edge later, in the next state or in the next fetch1's completion.
 #include "control_unit.h"
 
+#include "control_host.h"
 #include "datapath/datapath.h"
 #include "model/funtzioak.h"
 #include "model/globals.h"
-#include "windows/main_window.h"
 
 namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }

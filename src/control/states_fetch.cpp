@@ -2,15 +2,13 @@
 // ends and takes the one-instruction stop), fetch1_has, fetch2 and desk.
 #include "control_unit.h"
 
+#include "control_host.h"
 #include "control/commands.h"
 #include "datapath/datapath.h"
 #include "model/funtzioak.h"
 #include "model/globals.h"
 #include "model/memoria.h"
 #include "model/programa.h"
-#include "windows/main_window.h"
-#include "windows/result_window.h"
-#include "windows/zoom_windows.h"
 
 namespace {
 
@@ -173,7 +171,7 @@ void ControlUnit::oneInstructionStop()
     enterState(AsmState::fetch1);
     el("ASM_orain_ego_Seinaleak_G", 1).setBack(colour::Window);
     rs.Egoera_Zenbakia = 0;
-    w_.ASM_Zoom().ASM_eguneratu(rs.Egoera_Zenbakia);
+    w_.asmZoomState(rs.Egoera_Zenbakia);
     if (rs.Programa_Bukatuta)
         endOfProgram();
     w_.platform().beeper.beep();
@@ -181,12 +179,8 @@ void ControlUnit::oneInstructionStop()
 
 void ControlUnit::endOfProgram()
 {
-    w_.setEnabled(false);
-    ResultWindow& result = w_.Amaiera();
-    if (G().Gaztelera)
-        result.setTexts(QStringLiteral("Resultado"), QStringLiteral("RESULTADO PROGRAMA A*B:"));
-    result.show();
-    result.Amaiera_eguneratu();
+    w_.setMainEnabled(false);
+    w_.showResult();
     w_.commands().finish(true);
 }
 
@@ -194,7 +188,7 @@ void ControlUnit::fetch1_has()
 {
     Erloju_Ertza();
     rs.Egoera_Zenbakia = 1;
-    w_.ASM_Zoom().setBox(QStringLiteral("ASM_fetch1"), colour::Green);
+    w_.asmZoomBox(QStringLiteral("ASM_fetch1"), colour::Green);
     memoryAccess();
     for (const char* s : {"MN_OE_G", "PC_LD_G", "IR1_LD_G", "Rlag_LD_G"})
         signal(s, true);

@@ -2,7 +2,9 @@
 // The main window: the datapath diagram with the ASM panel, the button bar and
 // the speed frame (one scene that scales to the window), and the menu bar. It
 // composes the datapath display, the control unit and the commands, and owns the
-// secondary windows, each created on first use.
+// secondary windows, each created on first use, and serves the control unit's
+// requests for them.
+#include "control/control_host.h"
 #include "platform/services.h"
 
 #include <QHash>
@@ -25,23 +27,27 @@ class RegisterZoom;
 class AsmZoom;
 class AboutBox;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ControlHost {
     Q_OBJECT
 public:
     explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Platform& platform() { return platform_; }
-    Diagram& diagram() { return *diagram_; }
-    Datapath& datapath() { return *datapath_; }
-    ControlUnit& control() { return *control_; }
-    Commands& commands() { return *commands_; }
+    Platform& platform() override { return platform_; }
+    Diagram& diagram() override { return *diagram_; }
+    Datapath& datapath() override { return *datapath_; }
+    ControlUnit& control() override { return *control_; }
+    Commands& commands() override { return *commands_; }
     QGraphicsView& view() { return *view_; }
 
     // Menu entries by their design names ("Eten_Segi", "Programa_kargatu", ...).
-    QAction& menu(const QString& name) const;
+    QAction& menu(const QString& name) const override;
 
-    Timer& s_h_timer() { return *s_h_timer_; }
+    Timer& s_h_timer() override { return *s_h_timer_; }
+
+    // Gives the keyboard back to the diagram when a secondary window goes: without
+    // a window manager nothing else would, and the speed keys and F-keys would be lost.
+    void takeFocusBack();
 
     // Secondary windows (the design's P_K, S_H, Amaiera, MN_Zoom, EM_Zoom, ASM_Zoom, A_B).
     LoadDialog& P_K();
@@ -59,6 +65,25 @@ public:
 
     // Ends the program; tests replace it to observe the exit.
     std::function<void()> quit;
+
+    // What the control unit asks of the windows.
+    void setMainEnabled(bool on) override { setEnabled(on); }
+    void exitProgram() override { quit(); }
+    void restoreDisplayMode() override {}
+    void openLoadDialog() override;
+    void openSplash() override;
+    void splashProgress() override;
+    void hideSplash() override;
+    void showResult() override;
+    void openAbout() override;
+    bool memoryZoomShown() override;
+    void memoryZoomFollow() override;
+    void memoryZoomAt(int32_t address, const QString& hex) override;
+    void memoryZoomUnmark() override;
+    void registerZoomRefresh() override;
+    void asmZoomBox(const QString& box, BGR c) override;
+    void asmZoomState(int16_t egoera) override;
+    void hideZooms() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

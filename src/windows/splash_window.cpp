@@ -37,6 +37,21 @@ void SplashWindow::setBanner(const QPixmap& banner)
     picture2_->setPixmap(banner.isNull() ? QPixmap::fromImage(drawing::spanishBanner()) : banner);
 }
 
-void SplashWindow::hideByClock() { done(0); }
+void SplashWindow::step()
+{
+    ++Puntu_Kontagailua;
+    if (Puntu_Kontagailua == 20) {
+        puntuak_->setText(QString());
+        Puntu_Kontagailua = 0;
+    }
+    puntuak_->setText(puntuak_->text() + QLatin1Char('*'));
+}
+
+void SplashWindow::hideByClock()
+{
+    done(0);
+    puntuak_->setText(QString());
+    Puntu_Kontagailua = 0;
+}
 
 void SplashWindow::closeEvent(QCloseEvent* event) { event->ignore(); }

@@ -16,7 +16,9 @@ public:
     QLabel* puntuak() const { return puntuak_; }
     void setBanner(const QPixmap& banner);
 
-    // Ends the modal display; emits finished, on which the start command completes.
+    // One more asterisk; the row starts again after twenty.
+    void step();
+    // Ends the modal display and clears the progress row for the next start.
     void hideByClock();
 
     int16_t Puntu_Kontagailua = 0;  // asterisks added since the last reset

@@ -1,0 +1,76 @@
+// The main window's answers to the control unit: the secondary windows it asks
+// for, in the chosen language.
+#include "main_window.h"
+
+#include "about_box.h"
+#include "load_dialog.h"
+#include "model/globals.h"
+#include "result_window.h"
+#include "splash_window.h"
+#include "zoom_windows.h"
+
+#include <QGraphicsView>
+
+void MainWindow::takeFocusBack()
+{
+    activateWindow();
+    view_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::openLoadDialog()
+{
+    LoadDialog& dialog = P_K();
+    const bool spanish = G().Gaztelera;
+    if (spanish) {
+        dialog.setWindowTitle(QStringLiteral("Cargar programa"));
+        dialog.setAcceptText(QStringLiteral("Aceptar"));
+    }
+    dialog.showExplanation(spanish);
+    dialog.show();
+}
+
+void MainWindow::openSplash()
+{
+    SplashWindow& splash = S_H();
+    if (G().Gaztelera) {
+        splash.setWindowTitle(QStringLiteral("Sistema inicializando..."));
+        splash.setBanner(platform_.pictures.load(QStringLiteral("pictures\\sistema_inicializando.bmp")));
+    }
+    splash.open();
+}
+
+void MainWindow::splashProgress() { S_H().step(); }
+void MainWindow::hideSplash() { S_H().hideByClock(); }
+
+void MainWindow::showResult()
+{
+    ResultWindow& result = Amaiera();
+    if (G().Gaztelera)
+        result.setTexts(QStringLiteral("Resultado"), QStringLiteral("RESULTADO PROGRAMA A*B:"));
+    result.show();
+    result.Amaiera_eguneratu();
+}
+
+void MainWindow::openAbout() { A_B().open(); }
+
+bool MainWindow::memoryZoomShown() { return MN_Zoom().isVisible(); }
+void MainWindow::memoryZoomFollow() { MN_Zoom().MN_Zoom_ikusi(); }
+
+void MainWindow::memoryZoomAt(int32_t address, const QString& hex)
+{
+    MemoryZoom& zoom = MN_Zoom();
+    zoom.setHelbJoan(hex);
+    zoom.MN_Zoom_eguneratu(address, hex);
+}
+
+void MainWindow::memoryZoomUnmark() { MN_Zoom().MN_Zoom_txuritu(); }
+void MainWindow::registerZoomRefresh() { EM_Zoom().EM_Eguneratu(); }
+void MainWindow::asmZoomBox(const QString& box, BGR c) { ASM_Zoom().setBox(box, c); }
+void MainWindow::asmZoomState(int16_t egoera) { ASM_Zoom().ASM_eguneratu(egoera); }
+
+void MainWindow::hideZooms()
+{
+    EM_Zoom().hide();
+    ASM_Zoom().hide();
+    MN_Zoom().hide();
+}
