@@ -44,9 +44,9 @@ public:
 
     // Zoom windows. The memory zoom follows the run only while it is shown.
     virtual bool memoryZoomShown() = 0;
-    virtual void memoryZoomFollow() = 0;                                  // around the bus address
-    virtual void memoryZoomAt(int32_t address, const QString& hex) = 0;  // entry and rows at an address
-    virtual void memoryZoomUnmark() = 0;                                  // no word accessed
+    virtual void memoryZoomFollow() = 0;  // as its opener does: texts, shown, around the bus address
+    virtual void memoryZoomRedraw() = 0;  // entry and rows around the bus address only
+    virtual void memoryZoomUnmark() = 0;  // no word accessed
     virtual void registerZoomRefresh() = 0;
     virtual void asmZoomBox(const QString& box, BGR c) = 0;  // "ASM_fetch1" .. "ASM_beq3"
     virtual void asmZoomState(int16_t egoera) = 0;            // 0 clears every box

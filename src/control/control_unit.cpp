@@ -129,9 +129,7 @@ void ControlUnit::memoryZoomOnBusAddress()
 {
     if (!memoryZoomShown())
         return;
-    const std::string address = el("Bus_mux_MN_Gezia").tip().toStdString();
-    const QString hex = qs(Bitarretik_Hamaseitarrera(address));
-    w_.memoryZoomAt(Bitarretik_Hamartarrera(address), hex);
+    w_.memoryZoomRedraw();
 }
 
 void ControlUnit::memoryZoomUnmark()

@@ -1,15 +1,17 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "asm_zoom.h"
 #include "control/commands.h"
 #include "control/control_unit.h"
 #include "datapath/datapath.h"
 #include "datapath/diagram.h"
 #include "datapath/layout.h"
 #include "load_dialog.h"
+#include "memory_zoom.h"
+#include "register_zoom.h"
 #include "result_window.h"
 #include "splash_window.h"
-#include "zoom_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +86,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     view_->viewport()->installEventFilter(this);
     setCentralWidget(view_);
     buildMenus();
+    connectZoomOpeners();
     resize(1024, 740);
 
     quit = [] { QApplication::exit(0); };
@@ -171,27 +174,6 @@ ResultWindow& MainWindow::Amaiera()
     if (!result_)
         result_ = new ResultWindow(*this);
     return *result_;
-}
-
-MemoryZoom& MainWindow::MN_Zoom()
-{
-    if (!memoryZoom_)
-        memoryZoom_ = new MemoryZoom(*this);
-    return *memoryZoom_;
-}
-
-RegisterZoom& MainWindow::EM_Zoom()
-{
-    if (!registerZoom_)
-        registerZoom_ = new RegisterZoom(*this);
-    return *registerZoom_;
-}
-
-AsmZoom& MainWindow::ASM_Zoom()
-{
-    if (!asmZoom_)
-        asmZoom_ = new AsmZoom(*this);
-    return *asmZoom_;
 }
 
 AboutBox& MainWindow::A_B()

@@ -57,6 +57,12 @@ public:
     RegisterZoom& EM_Zoom();
     AsmZoom& ASM_Zoom();
     AboutBox& A_B();
+    // Zoom openers: the clicks on the memory block, the register-set block and the
+    // ASM panel.
+    void MN_Zoom_ikusi();
+    void openRegisterZoom();
+    void openAsmZoom();
+
     // Whether a window exists without creating it (unloading destroys them).
     LoadDialog* existingLoadDialog() const { return loadDialog_; }
     void forgetLoadDialog() { loadDialog_ = nullptr; }
@@ -78,7 +84,7 @@ public:
     void openAbout() override;
     bool memoryZoomShown() override;
     void memoryZoomFollow() override;
-    void memoryZoomAt(int32_t address, const QString& hex) override;
+    void memoryZoomRedraw() override;
     void memoryZoomUnmark() override;
     void registerZoomRefresh() override;
     void asmZoomBox(const QString& box, BGR c) override;
@@ -92,6 +98,7 @@ protected:
 
 private:
     void buildMenus();
+    void connectZoomOpeners();
 
     Platform& platform_;
     std::unique_ptr<Diagram> diagram_;

@@ -7,7 +7,9 @@
 #include "model/globals.h"
 #include "result_window.h"
 #include "splash_window.h"
-#include "zoom_windows.h"
+#include "asm_zoom.h"
+#include "memory_zoom.h"
+#include "register_zoom.h"
 
 #include <QGraphicsView>
 
@@ -54,14 +56,8 @@ void MainWindow::showResult()
 void MainWindow::openAbout() { A_B().open(); }
 
 bool MainWindow::memoryZoomShown() { return MN_Zoom().isVisible(); }
-void MainWindow::memoryZoomFollow() { MN_Zoom().MN_Zoom_ikusi(); }
-
-void MainWindow::memoryZoomAt(int32_t address, const QString& hex)
-{
-    MemoryZoom& zoom = MN_Zoom();
-    zoom.setHelbJoan(hex);
-    zoom.MN_Zoom_eguneratu(address, hex);
-}
+void MainWindow::memoryZoomFollow() { MN_Zoom_ikusi(); }
+void MainWindow::memoryZoomRedraw() { MN_Zoom().aroundBusAddress(); }
 
 void MainWindow::memoryZoomUnmark() { MN_Zoom().MN_Zoom_txuritu(); }
 void MainWindow::registerZoomRefresh() { EM_Zoom().EM_Eguneratu(); }

@@ -7,7 +7,9 @@
 #include "control/control_unit.h"
 #include "model/funtzioak.h"
 #include "model/programa.h"
-#include "windows/zoom_windows.h"
+#include "windows/asm_zoom.h"
+#include "windows/memory_zoom.h"
+#include "windows/register_zoom.h"
 
 #include <QStringList>
 

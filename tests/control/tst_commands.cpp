@@ -3,7 +3,9 @@
 #include "../control/driving.h"
 
 #include "windows/about_box.h"
-#include "windows/zoom_windows.h"
+#include "windows/asm_zoom.h"
+#include "windows/memory_zoom.h"
+#include "windows/register_zoom.h"
 
 #include <QCoreApplication>
 #include <QGraphicsView>

@@ -1,18 +1,6 @@
-#include "zoom_windows.h"
+#include "asm_zoom.h"
 
-#include "main_window.h"
-
-MemoryZoom::MemoryZoom(MainWindow& main) : QDialog(nullptr), main_(main) {}
-
-void MemoryZoom::MN_Zoom_ikusi() {}
-void MemoryZoom::MN_Zoom_eguneratu(int32_t, const QString&) {}
-void MemoryZoom::MN_Zoom_txuritu() {}
-
-RegisterZoom::RegisterZoom(MainWindow& main) : QDialog(nullptr), main_(main) {}
-
-void RegisterZoom::EM_Eguneratu() {}
-
-AsmZoom::AsmZoom(MainWindow& main) : QDialog(nullptr), main_(main)
+AsmZoom::AsmZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("ASM_Zoom"))
 {
     for (const QString& name : boxNames())
         boxes_.insert(name, colour::Window);
@@ -47,3 +35,5 @@ void AsmZoom::ASM_eguneratu(int16_t egoera)
         boxes_[boxNames().at(egoera - 1)] = colour::Green;
     }
 }
+
+void AsmZoom::ASM_gazteleraz() {}
