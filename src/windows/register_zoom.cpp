@@ -151,7 +151,8 @@ RegisterZoom::RegisterZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("
             auto* cell = new RegisterCell(QLatin1String(design.name), k, frame);
             cell->setFont(design.mark ? markFont : rowFont);
             cell->setAlignment(design.align | Qt::AlignVCenter);
-            cell->setText(QString::fromLatin1(design.designText).arg(k));
+            const QString text = QLatin1String(design.designText);
+            cell->setText(text.contains(QLatin1String("%1")) ? text.arg(k) : text);
             cell->setGeometry(px(design.left), px(kRowTop + k * kRowHeight), px(design.width), px(kRowHeight));
             cell->setVisible(!design.mark);
             (*columns[c])[size_t(k)] = cell;

@@ -101,6 +101,303 @@ const char* const kOpeners[] = {"EM_G",     "EM_etik_G", "EM_HELBa_G", "EM_HELBb
 class TestRegisterZoom : public QObject {
     Q_OBJECT
 private slots:
+    void marksFollowTheReadAndWrittenRegisters_data()
+    {
+        QTest::addColumn<bool>("spanish");
+        QTest::addColumn<int>("i");
+        QTest::addColumn<int>("j");
+        QTest::addColumn<int>("d");
+        QTest::addColumn<QStringList>("rows");  // "m" stands for the destination mark
+        const struct {
+            const char* name;
+            int i, j, d;
+            QStringList rows;
+        } cases[] = {
+            {"all three 0", 0, 0, 0, {"R0 green QA QB m"}},
+            {"ADD r4,r4,r1", 4, 1, 4, {"R1 red QB - -", "R4 green QA m -"}},
+            {"three different", 2, 3, 5, {"R2 red QA - -", "R3 red QB - -", "R5 green m - -"}},
+            {"destination is j", 2, 3, 3, {"R2 red QA - -", "R3 green QB m -"}},
+            {"LD r1,A: i = j, d apart", 0, 0, 1, {"R0 red QA QB -", "R1 green m - -"}},
+            {"i = j = d, last register", 31, 31, 31, {"R31 green QA QB m"}},
+            {"j above i, d below", 30, 31, 0, {"R0 green m - -", "R30 red QA - -", "R31 red QB - -"}},
+        };
+        for (bool spanish : {false, true})
+            for (const auto& c : cases)
+                QTest::addRow("%s %s", spanish ? "es" : "eu", c.name)
+                    << spanish << c.i << c.j << c.d << inLanguage(c.rows, spanish);
+    }
+
+    void marksFollowTheReadAndWrittenRegisters()
+    {
+        QFETCH(bool, spanish);
+        QFETCH(int, i);
+        QFETCH(int, j);
+        QFETCH(int, d);
+        QFETCH(QStringList, rows);
+        Sim s(spanish);
+        for (int r = 1; r < RegisterZoom::kRegisters; ++r)
+            EM().Erreg_M_Dat_Egitura_Aldatu(Hamartarretik_Bitarrera(r * 1031), int16_t(r));
+        addresses(s, i, j, d);
+        s.w->registerZoomRefresh();
+        const RegisterZoom& z = s.w->EM_Zoom();
+        QCOMPARE(marked(z), rows);
+        QVERIFY(zoomContentsMatchTheRegisters(z));
+        QVERIFY(!z.isVisible());
+    }
+
+    void rowsThatLoseTheirMarksTurnPlain_data()
+    {
+        QTest::addColumn<bool>("spanish");
+        QTest::addColumn<QList<int>>("before");  // i, j, d
+        QTest::addColumn<QList<int>>("after");
+        QTest::addColumn<QStringList>("rows");
+        const struct {
+            const char* name;
+            QList<int> before, after;
+            QStringList rows;
+        } cases[] = {
+            {"all on R0, then ADD", {0, 0, 0}, {4, 1, 4}, {"R1 red QB - -", "R4 green QA m -"}},
+            {"ADD, then all on R0", {4, 1, 4}, {0, 0, 0}, {"R0 green QA QB m"}},
+            {"i = j, then i and j apart", {7, 7, 7}, {7, 8, 9}, {"R7 red QA - -", "R8 red QB - -", "R9 green m - -"}},
+            {"destination leaves the register read twice", {7, 7, 7}, {7, 7, 9}, {"R7 red QA QB -", "R9 green m - -"}},
+            {"destination moves onto j", {2, 3, 5}, {2, 3, 3}, {"R2 red QA - -", "R3 green QB m -"}},
+            {"everything moves", {2, 3, 5}, {10, 11, 12}, {"R10 red QA - -", "R11 red QB - -", "R12 green m - -"}},
+        };
+        for (bool spanish : {false, true})
+            for (const auto& c : cases)
+                QTest::addRow("%s %s", spanish ? "es" : "eu", c.name)
+                    << spanish << c.before << c.after << inLanguage(c.rows, spanish);
+    }
+
+    void rowsThatLoseTheirMarksTurnPlain()
+    {
+        QFETCH(bool, spanish);
+        QFETCH(QList<int>, before);
+        QFETCH(QList<int>, after);
+        QFETCH(QStringList, rows);
+        Sim s(spanish);
+        RegisterZoom& z = s.w->EM_Zoom();
+        addresses(s, before[0], before[1], before[2]);
+        z.EM_Eguneratu();
+        addresses(s, after[0], after[1], after[2]);
+        z.EM_Eguneratu();
+        QCOMPARE(marked(z), rows);
+    }
+
+    void contentsFollowEveryRegisterWrite()
+    {
+        Sim s;
+        RegisterZoom& z = s.w->EM_Zoom();
+        for (int r : {0, 1, 17, 31}) {
+            EM().Erreg_M_Dat_Egitura_Aldatu("1010101010101010", int16_t(r));
+            z.EM_Eguneratu();
+            QVERIFY(zoomContentsMatchTheRegisters(z));
+        }
+        // Finish empties the register set and the window with it.
+        s.w->commands().Bukatu_Click();
+        QCOMPARE(z.EM_Zoom_Dat(17).text(), QStringLiteral("0000000000000000"));
+        QCOMPARE(marked(z), QStringList{QStringLiteral("R0 green QA QB Rh")});
+    }
+
+    void designLook()
+    {
+        Sim s;
+        const RegisterZoom& z = s.w->EM_Zoom();
+        QCOMPARE(z.windowTitle(), QStringLiteral("EM_Zoom"));
+        QCOMPARE(z.Label4().text(), QStringLiteral("ERREGISTROA"));
+        QCOMPARE(z.Label1().text(), QStringLiteral("DATUA (16 BITAK)"));
+        QCOMPARE(z.Label2().text(), QStringLiteral("IRTEERAK"));
+        for (int k = 0; k < RegisterZoom::kRegisters; ++k) {
+            const RegisterCell& name = z.EM_Zoom_Helb(k);
+            const RegisterCell& contents = z.EM_Zoom_Dat(k);
+            QCOMPARE(name.text(), QStringLiteral("R%1:").arg(k));
+            QVERIFY(name.alignment() & Qt::AlignRight);
+            QVERIFY(contents.alignment() & Qt::AlignHCenter);
+            // R0 always holds zero: its name and contents cannot be used, yet read as the others.
+            QCOMPARE(name.isEnabled(), k != 0);
+            QCOMPARE(contents.isEnabled(), k != 0);
+            for (const RegisterCell* c : {&name, &contents}) {
+                QVERIFY(c->isReadOnly());
+                QVERIFY(!(c->focusPolicy() & Qt::TabFocus));
+                QVERIFY(QFontInfo(c->font()).fixedPitch());
+                QVERIFY(c->font().bold());
+                QCOMPARE(c->font().pointSizeF(), 12.0);
+            }
+            const RegisterCell* marks[] = {&z.EM_Zoom_Qi(k), &z.EM_Zoom_Qj(k), &z.EM_Zoom_LD(k)};
+            for (const RegisterCell* c : marks) {
+                QVERIFY(c->isReadOnly());
+                QVERIFY(!(c->focusPolicy() & Qt::TabFocus));
+                QVERIFY(QFontInfo(c->font()).fixedPitch());
+                QCOMPARE(c->font().pointSizeF(), 9.75);
+            }
+        }
+        // Before any refresh, a window loads with its marks hidden and their design texts,
+        // and the disabled R0 reads black on white.
+        RegisterZoom fresh(*s.w);
+        QCOMPARE(fresh.EM_Zoom_Dat(0).palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
+        QCOMPARE(fresh.EM_Zoom_Dat(0).palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
+        QCOMPARE(marked(fresh), QStringList());
+        QCOMPARE(fresh.EM_Zoom_Qi(5).text(), QStringLiteral("Qi"));
+        QCOMPARE(fresh.EM_Zoom_Qj(5).text(), QStringLiteral("Qj"));
+        QCOMPARE(fresh.EM_Zoom_LD(5).text(), QStringLiteral("Rh"));
+    }
+
+    void everyElementOfTheBlockOpensIt_data()
+    {
+        QTest::addColumn<bool>("spanish");
+        QTest::addColumn<QString>("element");
+        for (bool spanish : {false, true})
+            for (const char* e : kOpeners)
+                QTest::addRow("%s %s", spanish ? "es" : "eu", e) << spanish << QString::fromLatin1(e);
+    }
+
+    void everyElementOfTheBlockOpensIt()
+    {
+        QFETCH(bool, spanish);
+        QFETCH(QString, element);
+        Sim s(spanish);
+        s.el(element).click();
+        RegisterZoom& z = s.w->EM_Zoom();
+        QVERIFY(z.isVisible());
+        QVERIFY(!z.isModal());
+        QVERIFY(!s.w->isEnabled());
+        QCOMPARE(z.windowTitle(), spanish ? QStringLiteral("CR_Zoom") : QStringLiteral("EM_Zoom"));
+        QCOMPARE(z.Label4().text(), spanish ? QStringLiteral("REGISTRO") : QStringLiteral("ERREGISTROA"));
+        QCOMPARE(z.Label1().text(), spanish ? QStringLiteral("DATOS (16 BITS)") : QStringLiteral("DATUA (16 BITAK)"));
+        QCOMPARE(z.Label2().text(), spanish ? QStringLiteral("SALIDAS") : QStringLiteral("IRTEERAK"));
+        QCOMPARE(marked(z), inLanguage({QStringLiteral("R0 green QA QB m")}, spanish));
+        QTest::keyClick(&z, Qt::Key_Escape);
+        QVERIFY(s.w->isEnabled());
+    }
+
+    // Closing unloads the window; the next refresh loads it again, hidden, with its
+    // design texts, which the next opening makes Spanish again. Finish only hides it.
+    void closeUnloadsAndTheNextUseStartsFromTheDesign()
+    {
+        Sim s(true);
+        QPointer<RegisterZoom> first = existingZoom();
+        QVERIFY(first);  // the start-up refresh loaded it
+        QVERIFY(!first->isVisible());
+        s.el("EM_G").click();
+        QCOMPARE(first->windowTitle(), QStringLiteral("CR_Zoom"));
+        first->close();
+        unloadNow();
+        QVERIFY(!first);
+        QVERIFY(s.w->isEnabled());
+        QCOMPARE(existingZoom(), nullptr);
+
+        s.w->registerZoomRefresh();
+        QPointer<RegisterZoom> second = existingZoom();
+        QVERIFY(second);
+        QVERIFY(!second->isVisible());
+        QCOMPARE(second->windowTitle(), QStringLiteral("EM_Zoom"));
+        QCOMPARE(second->Label1().text(), QStringLiteral("DATUA (16 BITAK)"));
+        QCOMPARE(marked(*second), QStringList{QStringLiteral("R0 green QA QB Rd")});
+
+        s.el("EM_Qi_G").click();
+        QCOMPARE(second->windowTitle(), QStringLiteral("CR_Zoom"));
+        QCOMPARE(second->Label2().text(), QStringLiteral("SALIDAS"));
+        s.w->commands().Bukatu_Click();
+        unloadNow();
+        QVERIFY(second);
+        QVERIFY(!second->isVisible());
+        QCOMPARE(second->windowTitle(), QStringLiteral("CR_Zoom"));
+        QVERIFY(!s.w->isEnabled());  // Finish leaves the main window as it was
+    }
+
+    // The window opened during a run follows it: during each ADD its marks are
+    // those of the instruction, its contents always the register set's; the run
+    // ends with the right product and the window hidden.
+    void followsAWholeRun_data()
+    {
+        QTest::addColumn<bool>("spanish");
+        QTest::newRow("eu") << false;
+        QTest::newRow("es") << true;
+    }
+
+    void followsAWholeRun()
+    {
+        QFETCH(bool, spanish);
+        Sim s(spanish);
+        QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
+        s.el("ga", 4).click();
+        QVERIFY(s.clock().advanceUntil([&] { return s.w->control().rs.Egoera_Zenbakia == 2; }, 100000));
+        s.el("EM_G").click();
+        RegisterZoom& z = s.w->EM_Zoom();
+        QPointer<RegisterZoom> zoom = &z;
+        QVERIFY(!s.w->isEnabled());
+
+        static const QRegularExpression add(QStringLiteral("^ADD r(\\d+),r(\\d+),r(\\d+)$"));
+        const QString m = spanish ? QStringLiteral("Rd") : QStringLiteral("Rh");
+        int addEdges = 0;
+        int16_t lastState = -1;
+        bool followed = true;
+        QVERIFY(s.clock().advanceUntil(
+            [&] {
+                if (resultShown(s))
+                    return true;
+                followed = followed && z.isVisible() && zoomContentsMatchTheRegisters(z);
+                const RunState& rs = s.w->control().rs;
+                if (rs.Egoera_Zenbakia == lastState)
+                    return false;
+                lastState = rs.Egoera_Zenbakia;
+                const auto match = add.match(rs.IR1_Agindua + QLatin1Char(',') + rs.IR2_Agindua);
+                if (rs.Egoera_Zenbakia < 6 || rs.Egoera_Zenbakia > 8 || !match.hasMatch())
+                    return false;
+                ++addEdges;
+                const int d = match.captured(1).toInt(), i = match.captured(2).toInt(), j = match.captured(3).toInt();
+                QStringList expected{QStringLiteral("R%1 red QB - -").arg(j), QStringLiteral("R%1 green QA %2 -").arg(i).arg(m)};
+                if (j > i)
+                    expected.swapItemsAt(0, 1);
+                const QStringList shown = marked(z);
+                if (d != i || shown != expected) {
+                    qWarning() << "during" << match.captured(0) << "the window shows" << shown;
+                    followed = false;
+                }
+                return false;
+            },
+            qint64(1) << 30));
+        QVERIFY(followed);
+        QCOMPARE(addEdges, 3 * 2 * 3);  // three loops of two ADDs of three states each
+
+        QCOMPARE(s.w->existingResult()->Hamartar(2)->text(), QStringLiteral("15"));
+        QVERIFY(zoom);
+        QVERIFY(!zoom->isVisible());
+        QVERIFY(!s.w->isEnabled());
+        s.w->existingResult()->close();
+        unloadNow();
+        QVERIFY(s.w->isEnabled());
+        QVERIFY(s.el("ga", 0).isUsable());
+    }
+
+    // Not a check: what one refresh costs with the window shown (RIRI_BENCH=1).
+    void benchmarkRefresh()
+    {
+        if (qEnvironmentVariableIsEmpty("RIRI_BENCH"))
+            QSKIP("set RIRI_BENCH=1 to time the refresh");
+        Sim s;
+        s.el("EM_G").click();
+        RegisterZoom& z = s.w->EM_Zoom();
+        QElapsedTimer t;
+        t.start();
+        constexpr int kRounds = 1000;
+        for (int n = 0; n < kRounds; ++n) {
+            addresses(s, n % 32, (n + 1) % 32, n % 3 ? n % 32 : (n + 5) % 32);
+            EM().Erreg_M_Dat_Egitura_Aldatu(Hamartarretik_Bitarrera(n), int16_t(n % 32));
+            z.EM_Eguneratu();
+        }
+        const qint64 moving = t.nsecsElapsed();
+        t.restart();
+        for (int n = 0; n < kRounds; ++n)
+            z.EM_Eguneratu();
+        const qint64 still = t.nsecsElapsed();
+        QTest::qWait(0);
+        t.restart();
+        z.grab();
+        qInfo("refresh, shown: %.1f us with marks and a register moving, %.1f us unchanged; one repaint %.2f ms",
+              moving / 1e3 / kRounds, still / 1e3 / kRounds, t.nsecsElapsed() / 1e6);
+    }
+
     // Not a check: the window as a user sees it, as PNGs (RIRI_LOOK=<folder>).
     void renderForTheEye()
     {
