@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -44,6 +45,27 @@ public:
     virtual bool start(const QString& commandLine) = 0;
 };
 
+// The display mode: what the start window checks and may switch at the language
+// choice, and what the main window puts back at exit. The three reads give the
+// mode in force; the three wanted values are written, then read back for the
+// switch. A switch that cannot be made changes nothing, and callers do not look
+// at its result.
+class DisplayMode {
+public:
+    virtual ~DisplayMode() = default;
+    virtual int32_t Modua_Irakurri_Bitak() = 0;     // colour depth, bits per pixel
+    virtual int32_t Modua_Irakurri_Altuera() = 0;   // height in device pixels
+    virtual int32_t Modua_Irakurri_Zabalera() = 0;  // width in device pixels
+    virtual void setModua_Bitak(int32_t bits) = 0;
+    virtual int32_t Modua_Bitak() = 0;
+    virtual void setModua_Altuera(int32_t height) = 0;
+    virtual int32_t Modua_Altuera() = 0;
+    virtual void setModua_Zabalera(int32_t width) = 0;
+    virtual int32_t Modua_Zabalera() = 0;
+    // True when the display now shows that mode.
+    virtual bool Modua_Aldatu(int32_t width, int32_t height, int32_t bits) = 0;
+};
+
 // All seams together, handed to the windows that need them.
 struct Platform {
     TimerDriver& timers;
@@ -51,4 +73,5 @@ struct Platform {
     Beeper& beeper;
     MessageService& messages;
     ProgramStarter& starter;
+    DisplayMode& display;
 };
