@@ -56,14 +56,19 @@ public:
     virtual int32_t Modua_Irakurri_Bitak() = 0;     // colour depth, bits per pixel
     virtual int32_t Modua_Irakurri_Altuera() = 0;   // height in device pixels
     virtual int32_t Modua_Irakurri_Zabalera() = 0;  // width in device pixels
-    virtual void setModua_Bitak(int32_t bits) = 0;
-    virtual int32_t Modua_Bitak() = 0;
-    virtual void setModua_Altuera(int32_t height) = 0;
-    virtual int32_t Modua_Altuera() = 0;
-    virtual void setModua_Zabalera(int32_t width) = 0;
-    virtual int32_t Modua_Zabalera() = 0;
+    void setModua_Bitak(int32_t bits) { wanted_.bits = bits; }
+    int32_t Modua_Bitak() const { return wanted_.bits; }
+    void setModua_Altuera(int32_t height) { wanted_.height = height; }
+    int32_t Modua_Altuera() const { return wanted_.height; }
+    void setModua_Zabalera(int32_t width) { wanted_.width = width; }
+    int32_t Modua_Zabalera() const { return wanted_.width; }
     // True when the display now shows that mode.
     virtual bool Modua_Aldatu(int32_t width, int32_t height, int32_t bits) = 0;
+
+private:
+    struct {
+        int32_t width = 0, height = 0, bits = 0;
+    } wanted_;
 };
 
 // All seams together, handed to the windows that need them.

@@ -67,12 +67,6 @@ public:
     int32_t Modua_Irakurri_Bitak() override { return mode.bits; }
     int32_t Modua_Irakurri_Altuera() override { return mode.height; }
     int32_t Modua_Irakurri_Zabalera() override { return mode.width; }
-    void setModua_Bitak(int32_t bits) override { wanted.bits = bits; }
-    int32_t Modua_Bitak() override { return wanted.bits; }
-    void setModua_Altuera(int32_t height) override { wanted.height = height; }
-    int32_t Modua_Altuera() override { return wanted.height; }
-    void setModua_Zabalera(int32_t width) override { wanted.width = width; }
-    int32_t Modua_Zabalera() override { return wanted.width; }
     bool Modua_Aldatu(int32_t width, int32_t height, int32_t bits) override
     {
         switches.push_back({width, height, bits});
@@ -81,7 +75,6 @@ public:
         return !refuses;
     }
     Mode mode{1024, 768, 16};
-    Mode wanted{0, 0, 0};
     std::vector<Mode> switches;
     bool refuses = false;
 };
