@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kBasqueTip = "Click eginez, euskarazko bertsioa ikusiko da";

@@ -8,8 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 using namespace driving;
@@ -24,11 +22,7 @@ QStringList modes(const std::vector<FakeDisplayMode::Mode>& list)
     return out;
 }
 
-template <typename T = QWidget>
-T* control(Sim& s, const QString& name)
-{
-    return s.start->findChild<T*>(name);
-}
+QWidget* control(Sim& s, const QString& name) { return s.start->findChild<QWidget*>(name); }
 
 void showStart(Sim& s)
 {
@@ -111,16 +105,6 @@ private slots:
             QDir().mkpath(dir);
             s.start->grab().save(dir + QStringLiteral("/start-window.png"));
         }
-    }
-
-    void creditsAndLogoNameTheProgram()
-    {
-        Sim s(Sim::FromStartWindow{});
-        auto* logo = control<QLabel>(s, QStringLiteral("Picture4"));
-        QCOMPARE(logo->size(), QSize(76, 59));
-        QVERIFY(!logo->pixmap().isNull());
-        QVERIFY(logo->toolTip().contains(QStringLiteral("RIRIv4")));
-        QVERIFY(control<QPlainTextEdit>(s, QStringLiteral("Text2"))->toPlainText().startsWith(QStringLiteral("RIRIv4")));
     }
 
     void choiceByMouseOrKeyboard_data()
@@ -312,17 +296,6 @@ private slots:
         menu(s, "Irten").trigger();
         QCOMPARE(s.quitCalls, 1);
         QCOMPARE(modes(s.fp.display.switches), atExit);
-    }
-
-    void closingTheMainWindowRestoresToo()
-    {
-        Sim s(Sim::FromStartWindow{});
-        s.fp.display.mode = {1280, 1024, 32};
-        clickOn(s, QStringLiteral("Text4"));
-        QCOMPARE(s.fp.display.mode, (FakeDisplayMode::Mode{1280, 1024, 16}));
-        s.w->close();
-        QCOMPARE(s.quitCalls, 1);
-        QCOMPARE(s.fp.display.mode, (FakeDisplayMode::Mode{1280, 1024, 32}));
     }
 
     void wholeRunInTheChosenLanguage_data()
