@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -44,6 +45,32 @@ public:
     virtual bool start(const QString& commandLine) = 0;
 };
 
+// The display mode: what the start window checks and may switch at the language
+// choice, and what the main window puts back at exit. The three reads give the
+// mode in force; the three wanted values are written, then read back for the
+// switch. A switch that cannot be made changes nothing, and callers do not look
+// at its result.
+class DisplayMode {
+public:
+    virtual ~DisplayMode() = default;
+    virtual int32_t Modua_Irakurri_Bitak() = 0;     // colour depth, bits per pixel
+    virtual int32_t Modua_Irakurri_Altuera() = 0;   // height in device pixels
+    virtual int32_t Modua_Irakurri_Zabalera() = 0;  // width in device pixels
+    void setModua_Bitak(int32_t bits) { wanted_.bits = bits; }
+    int32_t Modua_Bitak() const { return wanted_.bits; }
+    void setModua_Altuera(int32_t height) { wanted_.height = height; }
+    int32_t Modua_Altuera() const { return wanted_.height; }
+    void setModua_Zabalera(int32_t width) { wanted_.width = width; }
+    int32_t Modua_Zabalera() const { return wanted_.width; }
+    // True when the display now shows that mode.
+    virtual bool Modua_Aldatu(int32_t width, int32_t height, int32_t bits) = 0;
+
+private:
+    struct {
+        int32_t width = 0, height = 0, bits = 0;
+    } wanted_;
+};
+
 // All seams together, handed to the windows that need them.
 struct Platform {
     TimerDriver& timers;
@@ -51,4 +78,5 @@ struct Platform {
     Beeper& beeper;
     MessageService& messages;
     ProgramStarter& starter;
+    DisplayMode& display;
 };

@@ -75,7 +75,7 @@ public:
     // What the control unit asks of the windows.
     void setMainEnabled(bool on) override { setEnabled(on); }
     void exitProgram() override { quit(); }
-    void restoreDisplayMode() override {}
+    void restoreDisplayMode() override;
     void openLoadDialog() override;
     void openSplash() override;
     void splashProgress() override;

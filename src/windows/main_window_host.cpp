@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "display_check.h"
 #include "load_dialog.h"
 #include "model/globals.h"
 #include "result_window.h"
@@ -18,6 +19,8 @@ void MainWindow::takeFocusBack()
     activateWindow();
     view_->setFocus(Qt::OtherFocusReason);
 }
+
+void MainWindow::restoreDisplayMode() { restoreSavedDisplayMode(platform_.display); }
 
 void MainWindow::openLoadDialog()
 {

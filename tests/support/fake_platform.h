@@ -56,11 +56,35 @@ public:
     bool succeed = false;
 };
 
+// A screen in the mode the test sets. Every switch asked is kept, and takes
+// effect unless the screen refuses it.
+class FakeDisplayMode : public DisplayMode {
+public:
+    struct Mode {
+        int32_t width, height, bits;
+        bool operator==(const Mode&) const = default;
+    };
+    int32_t Modua_Irakurri_Bitak() override { return mode.bits; }
+    int32_t Modua_Irakurri_Altuera() override { return mode.height; }
+    int32_t Modua_Irakurri_Zabalera() override { return mode.width; }
+    bool Modua_Aldatu(int32_t width, int32_t height, int32_t bits) override
+    {
+        switches.push_back({width, height, bits});
+        if (!refuses)
+            mode = {width, height, bits};
+        return !refuses;
+    }
+    Mode mode{1024, 768, 16};
+    std::vector<Mode> switches;
+    bool refuses = false;
+};
+
 struct FakePlatform {
     VirtualClock clock;
     FakePictureLoader pictures;
     FakeBeeper beeper;
     FakeMessages messages;
     FakeStarter starter;
-    Platform platform{clock, pictures, beeper, messages, starter};
+    FakeDisplayMode display;
+    Platform platform{clock, pictures, beeper, messages, starter, display};
 };

@@ -7,6 +7,7 @@
 #include "model/globals.h"
 #include "model/memoria.h"
 #include "windows/main_window.h"
+#include "windows/start_window.h"
 
 #include <memory>
 
@@ -20,16 +21,33 @@ struct Sim {
     // `pictures` replaces the fake loader, for tests that need the real bitmaps.
     explicit Sim(bool spanish = false, PictureLoader* pictures = nullptr)
     {
-        resetGlobals();
+        freshMachine();
         G().Gaztelera = spanish;
-        MN().hasieratu();
-        EM().hasieratu();
         if (pictures)
-            withPictures.reset(new Platform{fp.clock, *pictures, fp.beeper, fp.messages, fp.starter});
+            withPictures.reset(new Platform{fp.clock, *pictures, fp.beeper, fp.messages, fp.starter, fp.display});
         w = std::make_unique<MainWindow>(withPictures ? *withPictures : fp.platform);
         w->quit = [this] { ++quitCalls; };
     }
+
+    // The program as it begins: only the start window, whose choice creates `w`;
+    // both windows end the program through `quitCalls`.
+    struct FromStartWindow {};
+    std::unique_ptr<StartWindow> start;
+    explicit Sim(FromStartWindow)
+    {
+        freshMachine();
+        start = std::make_unique<StartWindow>(fp.platform, w);
+        start->quit = [this] { ++quitCalls; };
+    }
+
     ~Sim() { w.reset(); }
+
+    static void freshMachine()
+    {
+        resetGlobals();
+        MN().hasieratu();
+        EM().hasieratu();
+    }
 
     Element& el(const QString& name, int index = -1) const { return w->diagram()(name, index); }
     Datapath& dp() const { return w->datapath(); }
