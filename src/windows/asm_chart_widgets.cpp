@@ -23,6 +23,8 @@ ChartBox::ChartBox(const QString& name, const QRect& twips, QWidget* parent) : Q
 {
     setObjectName(name);
     setGeometry(asm_chart::pixels(twips));
+    // It fills all of itself: a new colour repaints the box, not the frame under it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ChartBox::setText(const QString& text)

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 using namespace asm_chart;
 
@@ -12,8 +14,8 @@ constexpr BGR kWindowBack = 0xC0C0C0;
 constexpr BGR kChartBack = 0x80C0FF;
 constexpr BGR kDecisionFore = 0xC00000;
 
-// Point sizes of the design as pixels: 8.25 (the default), 9.75 and 13.5 points.
-constexpr int kTextPixels = 11, kNamePixels = 12, kDecisionPixels = 18;
+// The design's 8.25 (default), 9.75 and 13.5 points as pixels.
+constexpr int kTextPixels = 11, kNamePixels = 13, kDecisionPixels = 18;
 
 // The Spanish texts, written in this order at every opening.
 const char* const kSpanishOrder[] = {"Frame1",   "AK",       "ASM_fetch1", "ASM_fetch2", "ASM_ld",
@@ -37,15 +39,25 @@ const Row* row(const Row (&table)[N], const QString& name)
     return nullptr;
 }
 
+// Our faces are wider than the design's: a label widens to its whole text
+// rather than cut it.
+void setLabelText(QLabel* label, const Label& l, const char* text)
+{
+    label->setText(QLatin1String(text));
+    const int designWidth = pixels(QRect(l.left, l.top, l.width, l.height)).width();
+    label->resize(std::max(designWidth, label->fontMetrics().horizontalAdvance(label->text()) + 1), label->height());
+}
+
 QLabel* makeLabel(const Label& l, QWidget* frame)
 {
-    auto* label = new QLabel(QLatin1String(l.basque), frame);
+    auto* label = new QLabel(frame);
     label->setObjectName(QLatin1String(l.name));
     label->setGeometry(pixels(QRect(l.left, l.top, l.width, l.height)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont f = chartFont(l.kind == LabelKind::StateName ? kNamePixels : kTextPixels, l.kind == LabelKind::StateName);
     f.setUnderline(l.kind == LabelKind::StateName);
     label->setFont(f);
+    setLabelText(label, l, l.basque);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour::toQColor(colour::ButtonText));
     if (l.kind == LabelKind::Comment) {
@@ -138,5 +150,5 @@ void AsmZoom::writeSpanish(const QString& name)
     else if (const Decision* d = row(kDecisions, name))
         decisions_.value(name)->setText(QLatin1String(d->spanish));
     else if (const Label* l = row(kLabels, name))
-        labels_.value(name)->setText(QLatin1String(l->spanish));
+        setLabelText(labels_.value(name), *l, l->spanish);
 }

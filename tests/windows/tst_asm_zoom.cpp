@@ -210,6 +210,19 @@ private slots:
         }
     }
 
+    // Labels do not wrap: a text wider than its label would be cut off.
+    void everyLabelShowsItsWholeText()
+    {
+        for (bool spanish : {false, true}) {
+            Sim s(spanish);
+            s.w->openAsmZoom();
+            for (QLabel* label : s.w->ASM_Zoom().findChildren<QLabel*>()) {
+                const int width = label->fontMetrics().horizontalAdvance(label->text());
+                QVERIFY2(width <= label->width(), qPrintable(label->objectName() + ": " + label->text() + QString(" %1 > %2").arg(width).arg(label->width())));
+            }
+        }
+    }
+
     // Closing unloads the window; the next opening writes the Spanish texts again.
     void closingUnloadsAndReopeningWritesTheLanguageAgain_data()
     {
