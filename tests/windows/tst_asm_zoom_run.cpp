@@ -3,9 +3,7 @@
 // program leave it as designed, and a box left green by a finished run stays
 // until the state after it runs again.
 #include "../control/driving.h"
-
-#include "windows/asm_chart_widgets.h"
-#include "windows/asm_zoom.h"
+#include "asm_zoom_look.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,15 +15,6 @@ using namespace driving;
 namespace {
 
 constexpr qint64 kLimitMs = 100'000'000;
-
-QStringList greenBoxes(const AsmZoom& z)
-{
-    QStringList green;
-    for (const QString& name : AsmZoom::boxNames())
-        if (z.box(name) == colour::Green)
-            green << name;
-    return green;
-}
 
 // The zoom box of the state the panel shows as current.
 QString currentBox(Sim& s)
@@ -58,30 +47,22 @@ bool runUntilState(Sim& s, const QString& state)
     return false;
 }
 
-QString boxText(AsmZoom& z, const char* name) { return z.findChild<ChartBox*>(QLatin1String(name))->text(); }
+// Loads 5 and 3, starts, and runs continuously up to the first edge of `state`.
+bool runFromStartUntil(Sim& s, const QString& state, bool openFirst = false)
+{
+    if (!loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")))
+        return false;
+    s.el("ga", 4).click();
+    if (openFirst)
+        s.el("ASM_G").click();
+    return runUntilState(s, state);
+}
 
 }  // namespace
 
 class TestAsmZoomRun : public QObject {
     Q_OBJECT
 private slots:
-    void beforeAnyRunEveryBoxIsClear_data()
-    {
-        QTest::addColumn<bool>("spanish");
-        QTest::newRow("basque") << false;
-        QTest::newRow("spanish") << true;
-    }
-
-    void beforeAnyRunEveryBoxIsClear()
-    {
-        QFETCH(bool, spanish);
-        Sim s(spanish);
-        QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
-        s.el("ASM_hurrengo_egoera_G").click();
-        for (const QString& box : AsmZoom::boxNames())
-            QCOMPARE(s.w->ASM_Zoom().box(box), colour::Window);
-    }
-
     // A whole A*B run with the window opened by a click in the middle of it.
     void wholeRunWithTheWindowOpen_data()
     {
@@ -152,12 +133,9 @@ private slots:
         QFETCH(QString, state);
         QFETCH(bool, shown);
         Sim s;
-        QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
-        s.el("ga", 4).click();
-        if (shown)
-            s.el("ASM_G").click();
+        QVERIFY(runFromStartUntil(s, state, shown));
         QPointer<AsmZoom> zoom = &s.w->ASM_Zoom();
-        QVERIFY(runUntilState(s, state));
+        QCOMPARE(zoom->isVisible(), shown);
         s.el("ga", 3).click();
         QVERIFY(!zoom.isNull());
         QVERIFY(!zoom->isVisible());
@@ -186,9 +164,7 @@ private slots:
         QFETCH(QString, left);
         QFETCH(QString, clearedBy);
         Sim s;
-        QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
-        s.el("ga", 4).click();
-        QVERIFY(runUntilState(s, left));
+        QVERIFY(runFromStartUntil(s, left));
         s.el("ga", 3).click();
 
         QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
