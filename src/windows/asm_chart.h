@@ -1,12 +1,20 @@
 #pragma once
 // The ASM chart of the zoom window as data: its boxes, labels and arrow segments,
 // in twips within the chart's frame, in the order the design lists them.
+#include "datapath/colours.h"
+
 #include <QPolygon>
 #include <QRect>
 #include <QString>
 #include <initializer_list>
 
 namespace asm_chart {
+
+constexpr QSize kClientArea{8535, 9810};
+constexpr BGR kWindowBack = 0xC0C0C0;
+constexpr BGR kChartBack = 0x80C0FF;  // the frame, the decisions and the comments
+constexpr BGR kFrameFore = 0x400000;
+constexpr BGR kDecisionFore = 0xC00000;
 
 // The frame that holds the whole chart, within the window.
 constexpr QRect kFrame{30, 30, 8475, 9735};

@@ -7,8 +7,6 @@
 
 namespace {
 constexpr int kTwipsPerPixel = 15;
-constexpr BGR kFrameBack = 0x80C0FF;
-constexpr BGR kFrameFore = 0x400000;
 // An arrowhead: two lines this long, this far either side of the shaft, in twips.
 constexpr qreal kHeadLength = 105, kHeadSpread = 45;
 }  // namespace
@@ -101,7 +99,7 @@ void ChartFrame::setCaption(const QString& caption)
 void ChartFrame::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QColor back = colour::toQColor(kFrameBack);
+    const QColor back = colour::toQColor(asm_chart::kChartBack);
     p.fillRect(rect(), back);
 
     // An etched border whose top line runs through the caption.
@@ -114,7 +112,7 @@ void ChartFrame::paintEvent(QPaintEvent*)
     p.drawRect(border.translated(1, 1));
     const QRect caption(8, 0, fm.horizontalAdvance(caption_), fm.height());
     p.fillRect(caption, back);
-    p.setPen(colour::toQColor(kFrameFore));
+    p.setPen(colour::toQColor(asm_chart::kFrameFore));
     p.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, caption_);
 
     // The chart itself is laid out in twips.

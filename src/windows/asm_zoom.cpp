@@ -10,10 +10,6 @@
 namespace {
 using namespace asm_chart;
 
-constexpr BGR kWindowBack = 0xC0C0C0;
-constexpr BGR kChartBack = 0x80C0FF;
-constexpr BGR kDecisionFore = 0xC00000;
-
 // The design's 8.25 (default), 9.75 and 13.5 points as pixels.
 constexpr int kTextPixels = 11, kNamePixels = 13, kDecisionPixels = 18;
 
@@ -71,7 +67,7 @@ QLabel* makeLabel(const Label& l, QWidget* frame)
 
 AsmZoom::AsmZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("ASM_Zoom"))
 {
-    setFixedSize(pixels(QRect(0, 0, 8535, 9810)).size());
+    setFixedSize(pixels(QRect(QPoint(), kClientArea)).size());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour::toQColor(kWindowBack));
     setPalette(pal);
