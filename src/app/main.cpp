@@ -14,7 +14,8 @@ int main(int argc, char* argv[])
     QtBeeper beeper;
     QtMessageService messages;
     QtProgramStarter starter;
-    Platform platform{timers, pictures, beeper, messages, starter};
+    SysInfoRegistry registry;
+    Platform platform{timers, pictures, beeper, messages, starter, registry};
 
     MainWindow window(platform);
     window.show();

@@ -25,7 +25,7 @@ struct Sim {
         MN().hasieratu();
         EM().hasieratu();
         if (pictures)
-            withPictures.reset(new Platform{fp.clock, *pictures, fp.beeper, fp.messages, fp.starter});
+            withPictures.reset(new Platform{fp.clock, *pictures, fp.beeper, fp.messages, fp.starter, fp.registry});
         w = std::make_unique<MainWindow>(withPictures ? *withPictures : fp.platform);
         w->quit = [this] { ++quitCalls; };
     }
