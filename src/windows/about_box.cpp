@@ -5,7 +5,7 @@
 #include "model/globals.h"
 
 #include <QFrame>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,14 +44,21 @@ const Texts kSpanish = {
     "informática. No se asume ninguna responsabilidad por los problemas que pueda causar su mal uso.",
 };
 
-QLabel* label(const char* name, const QString& text, QWidget* parent)
+constexpr int kTextWidth = 400, kDisclaimerWidth = 340;
+
+QLabel* label(const char* name, const QString& text, int width, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setFixedWidth(width);
     return l;
 }
+
+// A window's layout does not ask wrapped labels for their height at their width;
+// tell it, so that no line is cut.
+void fitHeight(QLabel* l) { l->setMinimumHeight(l->heightForWidth(l->width())); }
 
 }  // namespace
 
@@ -65,14 +72,14 @@ AboutBox::AboutBox(MainWindow& main) : QDialog(&main), main_(main)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setPixmap(drawing::masked(drawing::logo()));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblTitle_ = label("lblTitle", QStringLiteral("Título de la aplicación"), this);
+    lblTitle_ = label("lblTitle", QStringLiteral("Título de la aplicación"), kTextWidth, this);
     QFont big = lblTitle_->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.25);
     lblTitle_->setFont(big);
-    lblVersion_ = label("lblVersion", QStringLiteral("Versión"), this);
-    lblDescription_ = label("lblDescription", QStringLiteral("Aplikazioaren deskripzioa:"), this);
-    lblDisclaimer_ = label("lblDisclaimer", QStringLiteral("Oharra:"), this);
+    lblVersion_ = label("lblVersion", QStringLiteral("Versión"), kTextWidth, this);
+    lblDescription_ = label("lblDescription", QStringLiteral("Aplikazioaren deskripzioa:"), kTextWidth, this);
+    lblDisclaimer_ = label("lblDisclaimer", QStringLiteral("Oharra:"), kDisclaimerWidth, this);
     cmdOK_ = new QPushButton(QStringLiteral("Aceptar"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
@@ -82,22 +89,27 @@ AboutBox::AboutBox(MainWindow& main) : QDialog(&main), main_(main)
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
+    // Icon beside the texts above a rule; the disclaimer beside the buttons below it.
+    auto* texts = new QVBoxLayout;
+    for (QLabel* l : {lblTitle_, lblVersion_, lblDescription_})
+        texts->addWidget(l);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(picIcon);
+    top->addLayout(texts);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdOK_);
     buttons->addWidget(cmdSysInfo_);
     buttons->addStretch();
-    auto* grid = new QGridLayout(this);
-    grid->setHorizontalSpacing(16);
-    grid->addWidget(picIcon, 0, 0, 3, 1);
-    grid->addWidget(lblTitle_, 0, 1, 1, 2);
-    grid->addWidget(lblVersion_, 1, 1, 1, 2);
-    grid->addWidget(lblDescription_, 2, 1, 1, 2);
-    grid->addWidget(rule, 3, 0, 1, 3);
-    grid->addWidget(lblDisclaimer_, 4, 0, 1, 2);
-    grid->addLayout(buttons, 4, 2);
-    grid->setColumnMinimumWidth(1, 300);
-    grid->setRowStretch(2, 1);
-    setFixedWidth(520);
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(16);
+    bottom->addWidget(lblDisclaimer_);
+    bottom->addLayout(buttons);
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(top);
+    all->addWidget(rule);
+    all->addLayout(bottom);
+    all->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo_, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
@@ -124,6 +136,8 @@ void AboutBox::Form_Load()
     lblTitle_->setText(QString::fromUtf8(t.title));
     lblDescription_->setText(QString::fromUtf8(t.heading) + lineBreak + lineBreak + QString::fromUtf8(t.description));
     lblDisclaimer_->setText(QString::fromUtf8(t.disclaimer));
+    for (QLabel* l : {lblTitle_, lblVersion_, lblDescription_, lblDisclaimer_})
+        fitHeight(l);
 }
 
 void AboutBox::done(int result)
