@@ -140,6 +140,14 @@ void AboutBox::Form_Load()
         fitHeight(l);
 }
 
+void AboutBox::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // No window manager may be there to do it: the box takes the keyboard itself,
+    // so Enter and Escape close it.
+    activateWindow();
+}
+
 void AboutBox::done(int result)
 {
     // OK, the close box and Escape all end here: the box is unloaded.

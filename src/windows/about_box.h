@@ -39,6 +39,9 @@ public:
 public slots:
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     MainWindow& main_;
     QLabel* lblTitle_ = nullptr;

@@ -5,6 +5,9 @@
 #include "main_window.h"
 
 #include <QFileInfo>
+#include <QPointer>
+
+#include <algorithm>
 
 namespace {
 
@@ -76,5 +79,11 @@ void AboutBox::StartSysInfo()
         if (fileFound(path) && platform.starter.start(path))
             return;
     }
-    platform.messages.notice(this, QStringLiteral("La información del sistema no está disponible en este momento"));
+    // The box stays open and, with no window manager to do it, takes the keyboard back.
+    QPointer<AboutBox> self(this);
+    platform.messages.notice(this, QStringLiteral("La información del sistema no está disponible en este momento"),
+                             [self] {
+                                 if (self)
+                                     self->activateWindow();
+                             });
 }

@@ -149,7 +149,9 @@ private slots:
         if (!second.isEmpty())
             s.fp.registry.keys[kLocation][QStringLiteral("MSINFO")] = text(second.replace(QLatin1Char('@'), folder.path()));
         s.fp.starter.succeed = startable;
+        s.w->show();
         AboutBox& box = openAbout(s);
+        s.w->activateWindow();  // as a message box leaves it: the box has to take the keyboard back
 
         box.cmdSysInfo()->click();
         const QStringList expected =
@@ -160,6 +162,7 @@ private slots:
         if (failed) {
             QCOMPARE(s.fp.messages.shown[0].text, kUnavailable);
             QVERIFY(s.fp.messages.shown[0].plain);
+            QTRY_COMPARE(QApplication::activeWindow(), &box);
         }
         QCOMPARE(s.fp.registry.calls.join(QLatin1Char('\n')).contains(kLocation), secondRead);
         QVERIFY(box.isVisible());
