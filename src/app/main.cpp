@@ -21,7 +21,8 @@ int main(int argc, char* argv[])
     QtMessageService messages;
     QtProgramStarter starter;
     QtDisplayMode display;
-    Platform platform{timers, pictures, beeper, messages, starter, display};
+    SysInfoRegistry registry;
+    Platform platform{timers, pictures, beeper, messages, starter, display, registry};
 
     std::unique_ptr<MainWindow> mainWindow;  // created at the language choice
     StartWindow start(platform, mainWindow);

@@ -61,8 +61,23 @@ void QtMessageService::question(QWidget* parent, const QString& title, const QSt
     box->open();
 }
 
+void QtMessageService::notice(QWidget* parent, const QString& text, std::function<void()> then)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::finished, box, [then](int) {
+        if (then)
+            then();
+    });
+    box->open();
+}
+
 bool QtProgramStarter::start(const QString& commandLine)
 {
+    const QFileInfo whole(QString(commandLine).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    if (whole.isFile() && whole.isExecutable())
+        return QProcess::startDetached(whole.filePath(), {});
     QStringList words = QProcess::splitCommand(commandLine);
     if (words.isEmpty())
         return false;

@@ -2,6 +2,7 @@
 #include "services.h"
 
 #include <QHash>
+#include <QStringList>
 
 class FilePictureLoader : public PictureLoader {
 public:
@@ -23,12 +24,34 @@ public:
     void warning(QWidget* parent, const QString& title, const QString& text, std::function<void()> then) override;
     void question(QWidget* parent, const QString& title, const QString& text,
                   std::function<void(bool)> then) override;
+    void notice(QWidget* parent, const QString& text, std::function<void()> then) override;
 };
 
 // Starts programs detached. The help viewer of the original platform ("hh.exe
 // <file>") is not on this machine: our own layer opens the help file with the
 // desktop's default viewer when the file exists, and otherwise reports failure.
+// A line that is the path of a program file (blanks and backslashes allowed)
+// starts that program without arguments.
 class QtProgramStarter : public ProgramStarter {
 public:
     bool start(const QString& commandLine) override;
+};
+
+// This machine has no registry. The one the About box reads is small and
+// read-only: the key of the system-information program, whose value "PATH" is
+// the first of `programs` found on the PATH; there is no other key, and without
+// such a program there is none at all.
+class SysInfoRegistry : public Registry {
+public:
+    static const QStringList kDesktopPrograms;
+    explicit SysInfoRegistry(QStringList programs = kDesktopPrograms);
+
+    int32_t open(uint32_t root, const QString& keyPath, uint32_t options, uint32_t access, uint32_t& key) override;
+    int32_t query(uint32_t key, const QString& valueName, uint32_t reserved, uint32_t& type, char* data,
+                  uint32_t& size) override;
+    int32_t close(uint32_t key) override;
+
+private:
+    QString program() const;
+    QStringList programs_;
 };

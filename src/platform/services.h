@@ -35,6 +35,8 @@ public:
     // Yes and No buttons, no icon; `then` gets true for Yes.
     virtual void question(QWidget* parent, const QString& title, const QString& text,
                           std::function<void(bool yes)> then) = 0;
+    // No icon, one OK button, the program's own title.
+    virtual void notice(QWidget* parent, const QString& text, std::function<void()> then = {}) = 0;
 };
 
 // Starts another program from a command line and returns at once; false when it
@@ -71,6 +73,21 @@ private:
     } wanted_;
 };
 
+// The system registry, read through the three calls of the original platform's
+// registry library: results are 0 on success or an error code, handles are 32-bit.
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // On success `key` holds the open key; on failure it is left as it was.
+    virtual int32_t open(uint32_t root, const QString& keyPath, uint32_t options, uint32_t access,
+                         uint32_t& key) = 0;
+    // Writes the value into `data`, which holds `size` bytes; on return `size` is
+    // the number of bytes written (or needed, when they do not fit).
+    virtual int32_t query(uint32_t key, const QString& valueName, uint32_t reserved, uint32_t& type,
+                          char* data, uint32_t& size) = 0;
+    virtual int32_t close(uint32_t key) = 0;
+};
+
 // All seams together, handed to the windows that need them.
 struct Platform {
     TimerDriver& timers;
@@ -79,4 +96,5 @@ struct Platform {
     MessageService& messages;
     ProgramStarter& starter;
     DisplayMode& display;
+    Registry& registry;
 };

@@ -68,6 +68,8 @@ public:
     void forgetLoadDialog() { loadDialog_ = nullptr; }
     ResultWindow* existingResult() const { return result_; }
     void forgetResult() { result_ = nullptr; }
+    AboutBox* existingAbout() const { return about_; }
+    void forgetAbout() { about_ = nullptr; }
 
     // Ends the program; tests replace it to observe the exit.
     std::function<void()> quit;

@@ -9,6 +9,7 @@
 #include "windows/splash_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -51,5 +52,36 @@ inline bool released(Sim& s, int entry)
 }
 
 inline QAction& menu(Sim& s, const char* name) { return s.w->menu(QLatin1String(name)); }
+
+inline bool resultShown(Sim& s) { return s.w->existingResult() && s.w->existingResult()->isVisible(); }
+
+// Presses '+' on the speed frame `level` times from level 0.
+inline void setLevel(Sim& s, int level)
+{
+    for (int i = 0; i < level; ++i)
+        s.el("Command2").click();
+}
+
+// Runs in the mode of button-bar entry `entry` (4 continuous, 5 one cycle, 6 one
+// instruction) until the result window shows; false when the run never ends.
+inline bool runToResult(Sim& s, int entry)
+{
+    constexpr qint64 kLimitMs = qint64(1) << 40;  // simulated; a long run still ends far sooner
+    Timer& clock = s.w->control().clockTimer();
+    for (int commands = 0; commands < 1000000; ++commands) {
+        s.el("ga", entry).click();
+        if (!s.clock().advanceUntil([&] { return resultShown(s) || !clock.isEnabled(); }, kLimitMs))
+            return false;
+        if (resultShown(s))
+            return true;
+    }
+    return false;
+}
+
+inline void closeResult(Sim& s)
+{
+    s.w->existingResult()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 }  // namespace driving

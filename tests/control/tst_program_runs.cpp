@@ -13,37 +13,6 @@ using namespace driving;
 
 namespace {
 
-constexpr qint64 kLimitMs = qint64(1) << 40;  // simulated; a long run still ends far sooner
-
-bool resultShown(Sim& s) { return s.w->existingResult() && s.w->existingResult()->isVisible(); }
-
-void setLevel(Sim& s, int level)
-{
-    for (int i = 0; i < level; ++i)
-        s.el("Command2").click();
-}
-
-// Runs in the mode of button-bar entry `entry` (4 continuous, 5 one cycle, 6 one
-// instruction) until the result window shows; false when the run never ends.
-bool runToResult(Sim& s, int entry)
-{
-    Timer& clock = s.w->control().clockTimer();
-    for (int commands = 0; commands < 1000000; ++commands) {
-        s.el("ga", entry).click();
-        if (!s.clock().advanceUntil([&] { return resultShown(s) || !clock.isEnabled(); }, kLimitMs))
-            return false;
-        if (resultShown(s))
-            return true;
-    }
-    return false;
-}
-
-void closeResult(Sim& s)
-{
-    s.w->existingResult()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 QString binary(int n) { return QString::fromStdString(Hamartarretik_Bitarrera(n)); }
 
 }  // namespace

@@ -23,7 +23,6 @@ QString currentBox(Sim& s)
     return QStringLiteral("ASM_") + (state == QLatin1String("desc") ? QStringLiteral("desk") : state);
 }
 
-bool resultShown(Sim& s) { return s.w->existingResult() && s.w->existingResult()->isVisible(); }
 int beeps(Sim& s) { return s.fp.beeper.count; }
 
 // Runs the clock until the next edge that runs a state action (each beeps once).

@@ -203,7 +203,7 @@ private slots:
         };
         Sim s;
         LateMessages late;
-        Platform platform{s.fp.clock, s.fp.pictures, s.fp.beeper, late, s.fp.starter, s.fp.display};
+        Platform platform{s.fp.clock, s.fp.pictures, s.fp.beeper, late, s.fp.starter, s.fp.display, s.fp.registry};
         MainWindow w(platform);
         w.quit = [] {};
         w.commands().Programa_kargatu_Click();

@@ -91,7 +91,6 @@ RegisterZoom* existingZoom()
 
 void unloadNow() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-bool resultShown(Sim& s) { return s.w->existingResult() && s.w->existingResult()->isVisible(); }
 
 const char* const kOpeners[] = {"EM_G",     "EM_etik_G", "EM_HELBa_G", "EM_HELBb_G", "EM_HELBc_G",
                                 "EM_Qi_G",  "EM_Qj_G",   "EM_DATin_G", "EM_LD_G",    "EM_CLK_G"};

@@ -59,7 +59,6 @@ struct FirstShow : QObject {
     }
 };
 
-bool resultShown(Sim& s) { return s.w->existingResult() && s.w->existingResult()->isVisible(); }
 
 }  // namespace
 
