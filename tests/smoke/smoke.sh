@@ -1,39 +1,147 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual X display, waits until its window is
-# mapped, checks that it is still running, and ends it.
+# Starts the real program on a virtual X display and drives it by keyboard
+# alone, as a newcomer would: load A and B by typing, start the system, speed it
+# up, run it and see the run under way, finish, and open the load dialog again.
+# The display has no window manager and nothing is clicked, so every window that
+# needs the keyboard must take it, and hand it back to the main window, itself.
 set -u
-program="$1"
-if ! command -v xvfb-run >/dev/null || ! command -v xwininfo >/dev/null; then
-  echo "xvfb-run and xwininfo are needed (scripts/install-deps installs them)" >&2
-  exit 1
-fi
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  program="$1"
-  unset QT_QPA_PLATFORM
-  "$program" >smoke-output.log 2>&1 &
-  pid=$!
-  for _ in $(seq 1 100); do
-    if xwininfo -root -tree 2>/dev/null | grep -q -E "RIRIv4|Aurkezpena"; then
-      sleep 1
-      if ! kill -0 "$pid" 2>/dev/null; then
-        echo "the simulator ended on its own after showing its window" >&2
-        cat smoke-output.log >&2
-        exit 1
-      fi
-      xwininfo -root -tree | grep -E "RIRIv4|Aurkezpena" | head -3
-      kill "$pid"
-      wait "$pid" 2>/dev/null
-      echo "simulator window appeared and the program was ended"
-      exit 0
-    fi
-    if ! kill -0 "$pid" 2>/dev/null; then
-      echo "the simulator ended before showing a window" >&2
-      cat smoke-output.log >&2
+
+if [ "${1:-}" != --on-display ]; then
+  for tool in xvfb-run xdotool xwd; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "$tool is needed (scripts/install-deps installs it)" >&2
       exit 1
     fi
+  done
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-display "$1"
+fi
+
+program="$2"
+work="$(mktemp -d)"
+log="$work/output.log"
+pid=""
+main=""
+
+fail() {
+  echo "FAILED: $*" >&2
+  echo "--- program output:" >&2
+  cat "$log" >&2
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
+
+# The id of the shown window whose whole title is $1, or nothing.
+shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+
+# Waits up to $2 seconds (default 5) for the window titled $1 to be shown / gone.
+wait_shown() {
+  for _ in $(seq 1 $((${2:-5} * 10))); do
+    [ -n "$(shown "$1")" ] && return 0
+    kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for \"$1\""
     sleep 0.1
   done
-  echo "no simulator window within 10 seconds" >&2
-  kill "$pid" 2>/dev/null
-  exit 1
-' smoke "$program"
+  fail "no window \"$1\" within ${2:-5} seconds"
+}
+wait_gone() {
+  for _ in $(seq 1 $((${2:-5} * 10))); do
+    [ -z "$(shown "$1")" ] && return 0
+    sleep 0.1
+  done
+  fail "window \"$1\" still shown after ${2:-5} seconds"
+}
+
+# Real key events, to whichever window has the keyboard focus.
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+
+# The main window's pixels, to tell whether something changed on it.
+picture() { xwd -silent -id "$main" >"$work/$1.xwd" || fail "could not read the main window's picture"; }
+same() { cmp -s "$work/$1.xwd" "$work/$2.xwd"; }
+
+# --- Steps of the road, one function each, so a step can be put in front of another.
+
+step_open_program() {
+  unset QT_QPA_PLATFORM
+  "$program" >"$log" 2>&1 &
+  pid=$!
+  for _ in $(seq 1 100); do
+    main="$(xdotool search --onlyvisible --name '\[RIRIv4\]' 2>/dev/null | head -1)"
+    [ -n "$main" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before showing its main window"
+    sleep 0.1
+  done
+  [ -n "$main" ] || fail "no main window within 10 seconds"
+  sleep 0.5
+}
+
+# F8, then A = 7 and B = 1 typed with no click. A stray "x" typed on the accept
+# button is ignored; were the focus one stop behind, it would land in B and be
+# refused, and a lost focus would leave the dialog up.
+step_load_by_typing() {
+  keys F8
+  wait_shown "Programa kargatu"
+  keys 7 Tab 1 Tab x Return
+  [ -z "$(shown 'OHARRA!')" ] || fail "the typed operands did not land in A and B: a warning is shown"
+  wait_gone "Programa kargatu"
+}
+
+# F8, then Escape unloads the dialog as its close box does.
+step_load_and_close() {
+  keys F8
+  wait_shown "Programa kargatu"
+  keys Escape
+  wait_gone "Programa kargatu"
+}
+
+# F5: the splash comes and goes by itself; the main window must get the keys back.
+step_start() {
+  keys F5
+  wait_shown "Sistema Hasieratzen..."
+  wait_gone "Sistema Hasieratzen..." 10
+}
+
+# '+' at rest: nothing else moves, so a change on the main window is the new level.
+step_faster() {
+  picture rest1
+  sleep 1
+  picture rest2
+  same rest1 rest2 || fail "the main window changes at rest"
+  keys plus
+  picture faster
+  same rest2 faster && fail "'+' did not reach the main window"
+  return 0
+}
+
+# F2: the clock turns and the buses fill, so the main window keeps changing.
+step_run() {
+  keys F2
+  picture run0
+  for i in 1 2 3; do
+    sleep 1
+    picture "run$i"
+    same "run$((i - 1))" "run$i" && fail "the run is not under way after F2"
+  done
+  return 0
+}
+
+# F7 ends the run; loading is available again.
+step_finish() { keys F7; }
+
+step_end_program() {
+  kill -0 "$pid" 2>/dev/null || fail "the program ended on its own"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+
+# The road: every opening of the load dialog (the first, after an acceptance,
+# after the close box) takes typing at once.
+step_open_program
+step_load_by_typing
+step_start
+step_faster
+step_run
+step_finish
+step_load_and_close
+step_load_by_typing
+step_end_program
+echo "the keyboard road ran without a click: load, start, faster, run, finish, load again"
