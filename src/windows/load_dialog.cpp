@@ -180,8 +180,6 @@ void LoadDialog::Command1_Click()
                 return;  // the dialog was closed while the message was up
             for (QLineEdit* box : failed)
                 box->clear();
-            // The message box had the keyboard; it comes back here, not to nowhere.
-            self->activateWindow();
             failed.first()->setFocus();
         });
         return;

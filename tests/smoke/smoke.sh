@@ -2,6 +2,7 @@
 # Starts the real program on a virtual X display and drives it by keyboard
 # alone, as a newcomer would: load A and B by typing, start the system, speed it
 # up, run it and see the run under way, finish, and open the load dialog again.
+# It is started from another folder than its own, and must still find its pictures.
 # The display has no window manager and nothing is clicked, so every window that
 # needs the keyboard must take it, and hand it back to the main window, itself.
 set -u
@@ -60,8 +61,12 @@ same() { cmp -s "$work/$1.xwd" "$work/$2.xwd"; }
 # --- Steps of the road, one function each, so a step can be put in front of another.
 
 step_open_program() {
+  # The pointer off every window: no key reaches a window for being under it, and
+  # no tooltip comes up over the main window.
+  xdotool mousemove 1279 1023
   unset QT_QPA_PLATFORM
-  "$program" >"$log" 2>&1 &
+  # Started from an empty folder: the pictures must be found beside the program.
+  (cd "$work" && exec "$program") >"$log" 2>&1 &
   pid=$!
   for _ in $(seq 1 100); do
     main="$(xdotool search --onlyvisible --name '\[RIRIv4\]' 2>/dev/null | head -1)"
@@ -81,6 +86,19 @@ step_load_by_typing() {
   wait_shown "Programa kargatu"
   keys 7 Tab 1 Tab x Return
   [ -z "$(shown 'OHARRA!')" ] || fail "the typed operands did not land in A and B: a warning is shown"
+  wait_gone "Programa kargatu"
+}
+
+# F8, an A that is refused, Enter on the warning: the emptied A has the keys again.
+step_load_refused_then_typed() {
+  keys F8
+  wait_shown "Programa kargatu"
+  keys x Return
+  wait_shown "OHARRA!"
+  keys Return
+  wait_gone "OHARRA!"
+  keys 7 Tab 1 Tab x Return
+  [ -z "$(shown 'OHARRA!')" ] || fail "after a refused A, the typed operands did not land in A and B"
   wait_gone "Programa kargatu"
 }
 
@@ -128,6 +146,7 @@ step_finish() { keys F7; }
 
 step_end_program() {
   kill -0 "$pid" 2>/dev/null || fail "the program ended on its own"
+  ! grep -q "ririv4: picture" "$log" || fail "pictures were missing"
   kill "$pid"
   wait "$pid" 2>/dev/null
   rm -rf "$work"
@@ -142,6 +161,6 @@ step_faster
 step_run
 step_finish
 step_load_and_close
-step_load_by_typing
+step_load_refused_then_typed
 step_end_program
 echo "the keyboard road ran without a click: load, start, faster, run, finish, load again"
