@@ -58,6 +58,28 @@ keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 picture() { xwd -silent -id "$main" >"$work/$1.xwd" || fail "could not read the main window's picture"; }
 same() { cmp -s "$work/$1.xwd" "$work/$2.xwd"; }
 
+# Waits until the main window stays the same for half a second; its picture is "settled".
+settle() {
+  picture settled
+  for _ in $(seq 1 10); do
+    sleep 0.5
+    picture now
+    same settled now && return 0
+    mv "$work/now.xwd" "$work/settled.xwd"
+  done
+  fail "the main window keeps changing at rest"
+}
+
+# True once the main window differs from picture $1, within 3 seconds.
+changes_from() {
+  for _ in $(seq 1 15); do
+    picture now
+    same "$1" now || return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 # --- Steps of the road, one function each, so a step can be put in front of another.
 
 step_open_program() {
@@ -68,13 +90,12 @@ step_open_program() {
   # Started from an empty folder: the pictures must be found beside the program.
   (cd "$work" && exec "$program") >"$log" 2>&1 &
   pid=$!
-  for _ in $(seq 1 100); do
-    main="$(xdotool search --onlyvisible --name '\[RIRIv4\]' 2>/dev/null | head -1)"
-    [ -n "$main" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before showing its main window"
-    sleep 0.1
-  done
-  [ -n "$main" ] || fail "no main window within 10 seconds"
+}
+
+# The main window is shown; its id is kept for reading its pixels.
+step_main_window() {
+  wait_shown '.*\[RIRIv4\]' 10
+  main="$(shown '.*\[RIRIv4\]')"
   sleep 0.5
 }
 
@@ -119,26 +140,18 @@ step_start() {
 
 # '+' at rest: nothing else moves, so a change on the main window is the new level.
 step_faster() {
-  picture rest1
-  sleep 1
-  picture rest2
-  same rest1 rest2 || fail "the main window changes at rest"
+  settle
   keys plus
-  picture faster
-  same rest2 faster && fail "'+' did not reach the main window"
-  return 0
+  changes_from settled || fail "'+' did not reach the main window"
 }
 
 # F2: the clock turns and the buses fill, so the main window keeps changing.
 step_run() {
   keys F2
-  picture run0
-  for i in 1 2 3; do
-    sleep 1
-    picture "run$i"
-    same "run$((i - 1))" "run$i" && fail "the run is not under way after F2"
+  for _ in 1 2 3; do
+    picture running
+    changes_from running || fail "the run is not under way after F2"
   done
-  return 0
 }
 
 # F7 ends the run; loading is available again.
@@ -155,6 +168,7 @@ step_end_program() {
 # The road: every opening of the load dialog (the first, after an acceptance,
 # after the close box) takes typing at once.
 step_open_program
+step_main_window
 step_load_by_typing
 step_start
 step_faster
