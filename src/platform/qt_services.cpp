@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBitmap>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -18,22 +19,45 @@ QString FilePictureLoader::localPath(const QString& designPath)
     return p;
 }
 
+FilePictureLoader::FilePictureLoader() : FilePictureLoader(QCoreApplication::applicationDirPath()) {}
+
+FilePictureLoader::FilePictureLoader(const QString& programFolder) : programFolder_(programFolder) {}
+
 QPixmap FilePictureLoader::load(const QString& designPath)
 {
-    // The bitmaps never change while the program runs, so each is read once.
+    // The bitmaps never change while the program runs, so each is read, and a
+    // failure said, once.
     auto it = cache_.constFind(designPath);
-    if (it != cache_.constEnd())
-        return *it;
-    QPixmap pixmap;
-    const QString path = QDir::current().filePath(localPath(designPath));
-    if (QFileInfo::exists(path) && pixmap.load(path)) {
-        // Pure magenta marks the background that should let the control show through.
-        pixmap = drawing::masked(pixmap.toImage());
-    } else {
-        pixmap = QPixmap();
+    if (it == cache_.constEnd())
+        it = cache_.insert(designPath, read(designPath));
+    return *it;
+}
+
+QPixmap FilePictureLoader::read(const QString& designPath) const
+{
+    const QString local = localPath(designPath);
+    QStringList folders{QDir::currentPath()};
+    if (!programFolder_.isEmpty() && QDir(programFolder_) != QDir::current())
+        folders << programFolder_;
+    QString path;
+    for (const QString& folder : folders) {
+        path = QDir(folder).absoluteFilePath(local);
+        if (QFileInfo(path).isFile())
+            break;
+        path.clear();
     }
-    cache_.insert(designPath, pixmap);
-    return pixmap;
+    if (path.isEmpty()) {
+        qWarning().noquote() << QStringLiteral("ririv4: picture %1 not found in %2; shown empty")
+                                    .arg(local, folders.join(QLatin1String(" nor in ")));
+        return QPixmap();
+    }
+    QPixmap pixmap;
+    if (!pixmap.load(path)) {
+        qWarning().noquote() << QStringLiteral("ririv4: picture %1 cannot be read; shown empty").arg(path);
+        return QPixmap();
+    }
+    // Pure magenta marks the background that should let the control show through.
+    return drawing::masked(pixmap.toImage());
 }
 
 void QtBeeper::beep() { QApplication::beep(); }

@@ -4,13 +4,21 @@
 #include <QHash>
 #include <QStringList>
 
+// Looks in the current folder first, then in `programFolder` (the program's own,
+// by default), so the program finds its pictures wherever it is started from. A
+// picture in neither, or one that cannot be read, is said once on standard error.
 class FilePictureLoader : public PictureLoader {
 public:
+    FilePictureLoader();
+    explicit FilePictureLoader(const QString& programFolder);
     QPixmap load(const QString& designPath) override;
     // "pictures\UAL.bmp" -> "pictures/UAL.bmp"
     static QString localPath(const QString& designPath);
 
 private:
+    QPixmap read(const QString& designPath) const;
+
+    QString programFolder_;
     QHash<QString, QPixmap> cache_;
 };
 

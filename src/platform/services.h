@@ -12,7 +12,7 @@ class QWidget;
 
 // Bitmaps loaded by the design's relative paths ("pictures\UAL.bmp"): backslashes
 // are folder separators, relative to the current folder. A missing or unreadable
-// file gives an empty (null) picture, never an error.
+// file gives an empty (null) picture and the program goes on.
 class PictureLoader {
 public:
     virtual ~PictureLoader() = default;

@@ -63,6 +63,8 @@ QPlainTextEdit* explanation(const char* text, const QString& name, QWidget* pare
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(name);
     box->setReadOnly(true);
+    // Nothing to type there: Tab goes between A, B and the button only.
+    box->setFocusPolicy(Qt::NoFocus);
     const QString plain = QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     box->setPlainText(plain);
     // The three lines are shown whole, as written, without wrapping or scrolling.
@@ -126,6 +128,16 @@ void LoadDialog::showExplanation(bool spanish)
 
 void LoadDialog::setAcceptText(const QString& text) { Command1->setText(text); }
 
+void LoadDialog::showForTyping()
+{
+    show();
+    // No window manager may be there to do it: the dialog takes the keyboard itself.
+    raise();
+    activateWindow();
+    Text2->setFocus(Qt::ActiveWindowFocusReason);
+    Text2->selectAll();
+}
+
 bool LoadDialog::eventFilter(QObject* watched, QEvent* event)
 {
     // A box that takes the focus offers its whole text for typing over.
@@ -187,6 +199,7 @@ void LoadDialog::Command1_Click()
     commands.setCommandEnabled(0, false);
     commands.setCommandEnabled(1, true);
     commands.release(0);
+    main_.takeFocusBack();
 }
 
 void LoadDialog::reject() { close(); }  // Escape unloads like the close box
@@ -197,4 +210,5 @@ void LoadDialog::closeEvent(QCloseEvent* event)
     main_.forgetLoadDialog();
     main_.setEnabled(true);
     main_.commands().release(0);
+    main_.takeFocusBack();
 }

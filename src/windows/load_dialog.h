@@ -17,6 +17,9 @@ public:
     // The explanation in the chosen language; the other one is hidden.
     void showExplanation(bool spanish);
     void setAcceptText(const QString& text);
+    // Shown as the active window with A's whole text selected, so that typing
+    // replaces A with no click first.
+    void showForTyping();
 
     void Command1_Click();
 

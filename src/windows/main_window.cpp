@@ -208,6 +208,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The window the user types into first: without a window manager nothing
+    // else would give it the keyboard.
+    if (!event->spontaneous())
+        takeFocusBack();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();

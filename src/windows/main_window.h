@@ -47,6 +47,7 @@ public:
 
     // Gives the keyboard back to the diagram when a secondary window goes: without
     // a window manager nothing else would, and the speed keys and F-keys would be lost.
+    // Does nothing while the main window is disabled: another window of ours has the keys.
     void takeFocusBack();
 
     // Secondary windows (the design's P_K, S_H, Amaiera, MN_Zoom, EM_Zoom, ASM_Zoom, A_B).
@@ -95,6 +96,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -16,8 +16,13 @@
 
 void MainWindow::takeFocusBack()
 {
+    // A disabled main window has lent the keyboard to a window of ours that is
+    // still up; a hidden one cannot take it.
+    if (!isVisible() || !isEnabled())
+        return;
+    raise();
     activateWindow();
-    view_->setFocus(Qt::OtherFocusReason);
+    view_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void MainWindow::restoreDisplayMode() { restoreSavedDisplayMode(platform_.display); }
@@ -31,7 +36,7 @@ void MainWindow::openLoadDialog()
         dialog.setAcceptText(QStringLiteral("Aceptar"));
     }
     dialog.showExplanation(spanish);
-    dialog.show();
+    dialog.showForTyping();
 }
 
 void MainWindow::openSplash()
@@ -45,7 +50,11 @@ void MainWindow::openSplash()
 }
 
 void MainWindow::splashProgress() { S_H().step(); }
-void MainWindow::hideSplash() { S_H().hideByClock(); }
+void MainWindow::hideSplash()
+{
+    S_H().hideByClock();
+    takeFocusBack();
+}
 
 void MainWindow::showResult()
 {
@@ -53,10 +62,18 @@ void MainWindow::showResult()
     if (G().Gaztelera)
         result.setTexts(QStringLiteral("Resultado"), QStringLiteral("RESULTADO PROGRAMA A*B:"));
     result.show();
+    // The main window is disabled under it: the keyboard belongs here, to close it.
+    result.raise();
+    result.activateWindow();
     result.Amaiera_eguneratu();
 }
 
-void MainWindow::openAbout() { A_B().open(); }
+void MainWindow::openAbout()
+{
+    AboutBox& about = A_B();
+    connect(&about, &QDialog::finished, this, &MainWindow::takeFocusBack, Qt::UniqueConnection);
+    about.open();
+}
 
 bool MainWindow::memoryZoomShown() { return MN_Zoom().isVisible(); }
 void MainWindow::memoryZoomFollow() { MN_Zoom_ikusi(); }
@@ -69,7 +86,10 @@ void MainWindow::asmZoomState(int16_t egoera) { ASM_Zoom().ASM_eguneratu(egoera)
 
 void MainWindow::hideZooms()
 {
+    const bool anyShown = EM_Zoom().isVisible() || ASM_Zoom().isVisible() || MN_Zoom().isVisible();
     EM_Zoom().hide();
     ASM_Zoom().hide();
     MN_Zoom().hide();
+    if (anyShown)
+        takeFocusBack();
 }

@@ -68,4 +68,5 @@ void ResultWindow::closeEvent(QCloseEvent* event)
     event->accept();
     main_.forgetResult();
     main_.setEnabled(true);
+    main_.takeFocusBack();
 }

@@ -9,9 +9,10 @@
 #include "windows/splash_window.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace driving {
 
@@ -82,6 +83,42 @@ inline void closeResult(Sim& s)
 {
     s.w->existingResult()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Keys as a keyboard sends them: to whatever has the focus now, with no click to
+// put it anywhere. '\t' is Tab and '\n' Enter. False when the focus is nowhere
+// and the keys are lost.
+inline bool typeIntoFocus(const QString& keys)
+{
+    for (QChar c : keys) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return false;
+        if (c == QLatin1Char('\t'))
+            QTest::keyClick(focus, Qt::Key_Tab);
+        else if (c == QLatin1Char('\n'))
+            QTest::keyClick(focus, Qt::Key_Return);
+        else
+            QTest::keyClicks(focus, QString(c));
+    }
+    return true;
+}
+
+inline bool pressIntoFocus(Qt::Key key)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return false;
+    QTest::keyClick(focus, key);
+    return true;
+}
+
+// Activation comes asynchronously from the window system: true once `window`
+// is the active window with the focus on `focus`.
+inline bool hasTheKeys(QWidget* window, QWidget* focus)
+{
+    return QTest::qWaitFor(
+        [&] { return QApplication::activeWindow() == window && QApplication::focusWidget() == focus; }, 1000);
 }
 
 }  // namespace driving

@@ -1,39 +1,188 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual X display, waits until its window is
-# mapped, checks that it is still running, and ends it.
+# Starts the real program on a virtual X display and drives it by keyboard
+# alone, as a newcomer would: choose Basque, load A and B by typing, start the system, speed it
+# up, run it and see the run under way, finish, and open the load dialog again.
+# It is started from another folder than its own, and must still find its pictures.
+# The display has no window manager and nothing is clicked, so every window that
+# needs the keyboard must take it, and hand it back to the main window, itself.
 set -u
-program="$1"
-if ! command -v xvfb-run >/dev/null || ! command -v xwininfo >/dev/null; then
-  echo "xvfb-run and xwininfo are needed (scripts/install-deps installs them)" >&2
-  exit 1
-fi
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  program="$1"
-  unset QT_QPA_PLATFORM
-  "$program" >smoke-output.log 2>&1 &
-  pid=$!
-  for _ in $(seq 1 100); do
-    if xwininfo -root -tree 2>/dev/null | grep -q -E "RIRIv4|Aurkezpena"; then
-      sleep 1
-      if ! kill -0 "$pid" 2>/dev/null; then
-        echo "the simulator ended on its own after showing its window" >&2
-        cat smoke-output.log >&2
-        exit 1
-      fi
-      xwininfo -root -tree | grep -E "RIRIv4|Aurkezpena" | head -3
-      kill "$pid"
-      wait "$pid" 2>/dev/null
-      echo "simulator window appeared and the program was ended"
-      exit 0
-    fi
-    if ! kill -0 "$pid" 2>/dev/null; then
-      echo "the simulator ended before showing a window" >&2
-      cat smoke-output.log >&2
+
+if [ "${1:-}" != --on-display ]; then
+  for tool in xvfb-run xdotool xwd; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "$tool is needed (scripts/install-deps installs it)" >&2
       exit 1
     fi
+  done
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-display "$1"
+fi
+
+program="$2"
+work="$(mktemp -d)"
+log="$work/output.log"
+pid=""
+main=""
+
+fail() {
+  echo "FAILED: $*" >&2
+  echo "--- program output:" >&2
+  cat "$log" >&2
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
+
+# The id of the shown window whose whole title is $1, or nothing.
+shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+
+# Waits up to $2 seconds (default 5) for the window titled $1 to be shown / gone.
+wait_shown() {
+  for _ in $(seq 1 $((${2:-5} * 10))); do
+    [ -n "$(shown "$1")" ] && return 0
+    kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for \"$1\""
     sleep 0.1
   done
-  echo "no simulator window within 10 seconds" >&2
-  kill "$pid" 2>/dev/null
-  exit 1
-' smoke "$program"
+  fail "no window \"$1\" within ${2:-5} seconds"
+}
+wait_gone() {
+  for _ in $(seq 1 $((${2:-5} * 10))); do
+    [ -z "$(shown "$1")" ] && return 0
+    sleep 0.1
+  done
+  fail "window \"$1\" still shown after ${2:-5} seconds"
+}
+
+# Real key events, to whichever window has the keyboard focus.
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+
+# The main window's pixels, to tell whether something changed on it.
+picture() { xwd -silent -id "$main" >"$work/$1.xwd" || fail "could not read the main window's picture"; }
+same() { cmp -s "$work/$1.xwd" "$work/$2.xwd"; }
+
+# Waits until the main window stays the same for half a second; its picture is "settled".
+settle() {
+  picture settled
+  for _ in $(seq 1 10); do
+    sleep 0.5
+    picture now
+    same settled now && return 0
+    mv "$work/now.xwd" "$work/settled.xwd"
+  done
+  fail "the main window keeps changing at rest"
+}
+
+# True once the main window differs from picture $1, within 3 seconds.
+changes_from() {
+  for _ in $(seq 1 15); do
+    picture now
+    same "$1" now || return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# --- Steps of the road, one function each, so a step can be put in front of another.
+
+step_open_program() {
+  # The pointer off every window: no key reaches a window for being under it, and
+  # no tooltip comes up over the main window.
+  xdotool mousemove 1279 1023
+  unset QT_QPA_PLATFORM
+  # Started from an empty folder: the pictures must be found beside the program.
+  (cd "$work" && exec "$program") >"$log" 2>&1 &
+  pid=$!
+}
+
+# The start window comes first; Tab, Tab, Enter on it makes the Basque choice.
+step_choose_basque() {
+  wait_shown 'Aurkezpena.*' 10
+  sleep 0.5
+  keys Tab Tab Return
+}
+
+# The main window is shown; its id is kept for reading its pixels.
+step_main_window() {
+  wait_shown '.*\[RIRIv4\]' 10
+  main="$(shown '.*\[RIRIv4\]')"
+  sleep 0.5
+}
+
+# F8, then A = 7 and B = 1 typed with no click. A stray "x" typed on the accept
+# button is ignored; were the focus one stop behind, it would land in B and be
+# refused, and a lost focus would leave the dialog up.
+step_load_by_typing() {
+  keys F8
+  wait_shown "Programa kargatu"
+  keys 7 Tab 1 Tab x Return
+  [ -z "$(shown 'OHARRA!')" ] || fail "the typed operands did not land in A and B: a warning is shown"
+  wait_gone "Programa kargatu"
+}
+
+# F8, an A that is refused, Enter on the warning: the emptied A has the keys again.
+step_load_refused_then_typed() {
+  keys F8
+  wait_shown "Programa kargatu"
+  keys x Return
+  wait_shown "OHARRA!"
+  keys Return
+  wait_gone "OHARRA!"
+  keys 7 Tab 1 Tab x Return
+  [ -z "$(shown 'OHARRA!')" ] || fail "after a refused A, the typed operands did not land in A and B"
+  wait_gone "Programa kargatu"
+}
+
+# F8, then Escape unloads the dialog as its close box does.
+step_load_and_close() {
+  keys F8
+  wait_shown "Programa kargatu"
+  keys Escape
+  wait_gone "Programa kargatu"
+}
+
+# F5: the splash comes and goes by itself; the main window must get the keys back.
+step_start() {
+  keys F5
+  wait_shown "Sistema Hasieratzen..."
+  wait_gone "Sistema Hasieratzen..." 10
+}
+
+# '+' at rest: nothing else moves, so a change on the main window is the new level.
+step_faster() {
+  settle
+  keys plus
+  changes_from settled || fail "'+' did not reach the main window"
+}
+
+# F2: the clock turns and the buses fill, so the main window keeps changing.
+step_run() {
+  keys F2
+  for _ in 1 2 3; do
+    picture running
+    changes_from running || fail "the run is not under way after F2"
+  done
+}
+
+# F7 ends the run; loading is available again.
+step_finish() { keys F7; }
+
+step_end_program() {
+  kill -0 "$pid" 2>/dev/null || fail "the program ended on its own"
+  ! grep -q "ririv4: picture" "$log" || fail "pictures were missing"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+
+# The road: every opening of the load dialog (the first, after an acceptance,
+# after the close box) takes typing at once.
+step_open_program
+step_choose_basque
+step_main_window
+step_load_by_typing
+step_start
+step_faster
+step_run
+step_finish
+step_load_and_close
+step_load_refused_then_typed
+step_end_program
+echo "the keyboard road ran without a click: load, start, faster, run, finish, load again"

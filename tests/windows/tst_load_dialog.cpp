@@ -33,6 +33,26 @@ const QStringList kSpanish = {
 
 QString word(const char* address) { return QString::fromStdString(MN().MN_Egitura_Kodea_Irakurri(address)); }
 QString binary(int n) { return QString::fromStdString(Hamartarretik_Bitarrera(n)); }
+
+// How the dialog came to be on screen when the user starts typing.
+enum Opening { First, AfterAcceptance, AfterCloseBox, AfterARefused, AfterBRefused };
+
+void openThe(Sim& s, Opening how)
+{
+    if (how == AfterAcceptance) {
+        QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
+        s.el("ga", 3).click();  // finish: loading is available again
+    } else if (how == AfterCloseBox) {
+        s.el("ga", 0).click();
+        s.w->P_K().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    s.el("ga", 0).click();
+    if (how == AfterARefused || how == AfterBRefused) {
+        box(s, how == AfterARefused ? "Text2" : "Text3")->setText(QStringLiteral("x"));
+        s.w->P_K().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    }
+}
 }  // namespace
 
 class TestLoadDialog : public QObject {
@@ -79,6 +99,64 @@ private slots:
         QCOMPARE(word("4000"), QString(16, QLatin1Char('0')));
         QVERIFY(!menu(s, "Sistema_martxan_ipini").isEnabled());
         QVERIFY(pressed(s, 0));
+    }
+
+    void typingReachesTheOperandsWithNoClick_data()
+    {
+        QTest::addColumn<bool>("spanish");
+        QTest::addColumn<int>("how");
+        QTest::addColumn<QString>("focus");  // the box that has the keys, its whole text selected
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::newRow("first opening") << false << int(First) << "Text2" << "7\t1\n" << 7 << 1;
+        QTest::newRow("first opening, Spanish") << true << int(First) << "Text2" << "7\t1\n" << 7 << 1;
+        QTest::newRow("after an acceptance") << false << int(AfterAcceptance) << "Text2" << "7\t1\n" << 7 << 1;
+        QTest::newRow("after the close box") << false << int(AfterCloseBox) << "Text2" << "7\t1\n" << 7 << 1;
+        QTest::newRow("after A refused") << false << int(AfterARefused) << "Text2" << "7\t1\n" << 7 << 1;
+        QTest::newRow("after B refused") << true << int(AfterBRefused) << "Text3" << "2\n" << 5 << 2;
+        QTest::newRow("Enter alone keeps 5 and 3") << false << int(First) << "Text2" << "\n" << 5 << 3;
+    }
+
+    void typingReachesTheOperandsWithNoClick()
+    {
+        QFETCH(bool, spanish);
+        QFETCH(int, how);
+        QFETCH(QString, focus);
+        QFETCH(QString, keys);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        Sim s(spanish);
+        openThe(s, Opening(how));
+        QLineEdit* typed = box(s, focus.toLatin1().constData());
+        QVERIFY(hasTheKeys(&s.w->P_K(), typed));
+        QCOMPARE(typed->selectedText(), typed->text());
+        QVERIFY(typeIntoFocus(keys));
+        QVERIFY(!s.w->P_K().isVisible());
+        QCOMPARE(word("0000"), binary(a));
+        QCOMPARE(word("0001"), binary(b));
+    }
+
+    void tabGoesRoundTheOperandsAndTheButtonOnly_data()
+    {
+        QTest::addColumn<bool>("spanish");
+        QTest::newRow("Basque explanation shown") << false;
+        QTest::newRow("Spanish explanation shown") << true;
+    }
+
+    void tabGoesRoundTheOperandsAndTheButtonOnly()
+    {
+        QFETCH(bool, spanish);
+        Sim s(spanish);
+        s.el("ga", 0).click();
+        QVERIFY(QTest::qWaitForWindowActive(&s.w->P_K()));
+        box(s, "Text2")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(typeIntoFocus(QStringLiteral("\t")));
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"Text3", "Command1", "Text2"}));
     }
 
     void theOffendingBoxGetsTheFocus()
