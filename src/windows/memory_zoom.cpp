@@ -13,8 +13,13 @@
 
 namespace {
 
-constexpr BGR kDarkRed = 0x0000C0;    // instruction cell of the accessed word
-constexpr BGR kLightGrey = 0xE0E0E0;  // instruction cell of a normal word
+// Backs of the address, contents and instruction cells, and their text colour.
+struct RowColours {
+    BGR backs[3];
+    BGR text;
+};
+constexpr RowColours kNormalRow = {{colour::Window, colour::Window, 0xE0E0E0}, colour::ButtonText};
+constexpr RowColours kAccessedRow = {{colour::Red, colour::Red, 0x0000C0}, colour::Window};
 
 // The refusals of a typed address, in the order joan_Click checks them.
 struct Message {
@@ -49,23 +54,16 @@ MemoryZoom::MemoryZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("MN_Z
     helbJoan_->setFocus(Qt::OtherFocusReason);
 }
 
-void MemoryZoom::Gorria_ipini(int32_t ind)
-{
-    const BGR backs[] = {colour::Red, colour::Red, kDarkRed};
-    MemoryCell* cells[] = {helb_[ind], kod_[ind], ag_[ind]};
-    for (int k = 0; k < 3; ++k) {
-        cells[k]->setBack(backs[k]);
-        cells[k]->setFore(colour::Window);
-    }
-}
+void MemoryZoom::Gorria_ipini(int32_t ind) { paintRow(ind, true); }
+void MemoryZoom::Txuria_ipini(int32_t ind) { paintRow(ind, false); }
 
-void MemoryZoom::Txuria_ipini(int32_t ind)
+void MemoryZoom::paintRow(int32_t ind, bool accessed)
 {
-    const BGR backs[] = {colour::Window, colour::Window, kLightGrey};
+    const RowColours& c = accessed ? kAccessedRow : kNormalRow;
     MemoryCell* cells[] = {helb_[ind], kod_[ind], ag_[ind]};
     for (int k = 0; k < 3; ++k) {
-        cells[k]->setBack(backs[k]);
-        cells[k]->setFore(colour::ButtonText);
+        cells[k]->setBack(c.backs[k]);
+        cells[k]->setFore(c.text);
     }
 }
 
@@ -92,20 +90,14 @@ void MemoryZoom::MN_Zoom_eguneratu(int32_t h10, const QString& h16)
     const int askedRow = h10 - first;
     const std::string bus = main_.diagram()(QStringLiteral("Bus_mux_MN_Gezia")).tip().toStdString();
     const int32_t accessed = G().MN_Atzipena ? Bitarretik_Hamartarrera(bus) : -1;
-    auto paint = [this](int row, bool red) {
-        if (red)
-            Gorria_ipini(row);
-        else
-            Txuria_ipini(row);
-    };
     for (int i = 0; i < kRows; ++i) {
         const int32_t address = first + i;
         if (i != askedRow) {
             helb_[i]->setText(hex4(address));
             Kod_Ag_Helb_idatzi(i);
-            paint(i, address == accessed);
+            paintRow(i, address == accessed);
         } else {
-            paint(i, h10 == accessed);
+            paintRow(i, h10 == accessed);
             helb_[i]->setText(leftPadded(asked));
             helb_[i]->setBack(colour::Green);
             Kod_Ag_Helb_idatzi(i);

@@ -73,6 +73,7 @@ private:
 
     void buildControls();  // the design's controls and texts (memory_zoom_design.cpp)
     void applyTexts(bool spanish);
+    void paintRow(int32_t ind, bool accessed);
     void refuse(Refusal why);
     void step(int by);
     void area(int32_t address, const QString& hex);
