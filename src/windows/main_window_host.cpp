@@ -75,7 +75,8 @@ void MainWindow::openAbout()
     about.open();
 }
 
-bool MainWindow::memoryZoomShown() { return MN_Zoom().isVisible(); }
+// Asked at every memory access: a window never opened is not built just to answer no.
+bool MainWindow::memoryZoomShown() { return memoryZoom_ && memoryZoom_->isVisible(); }
 void MainWindow::memoryZoomFollow() { MN_Zoom_ikusi(); }
 void MainWindow::memoryZoomRedraw() { MN_Zoom().aroundBusAddress(); }
 

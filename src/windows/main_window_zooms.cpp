@@ -68,7 +68,10 @@ void MainWindow::MN_Zoom_ikusi()
 {
     if (G().Gaztelera)
         MN_Zoom().MN_gazteleraz();
-    MN_Zoom().showOverMain();
+    // The run calls this at every memory access: a window already shown stays
+    // where it is and does not take the keyboard again.
+    if (!MN_Zoom().isVisible())
+        MN_Zoom().showOverMain();
     setEnabled(false);
     MN_Zoom().aroundBusAddress();
 }

@@ -51,6 +51,8 @@ QImage logo();                                // 76 x 59
 // 25 x 17 pointing up/down; the tip touches the edge it points to.
 QImage arrow(Side pointsTo, ArrowColour colour);
 QColor arrowFill(ArrowColour colour);
+// Black arrow for a step button, 16 x 16, on the key colour.
+QImage stepArrow(Side pointsTo);
 
 // Clock face, 64 x 64, hand at position 1..12; 12 also marks the clock edge.
 QImage clockFrame(int position);

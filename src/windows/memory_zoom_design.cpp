@@ -1,0 +1,234 @@
+// The memory zoom's controls as designed: places in twips, fonts, colours, and
+// the texts in both languages (the Basque ones are the design texts).
+#include "memory_zoom.h"
+
+#include "drawing/pictures.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr BGR kGrey = 0xC0C0C0;       // the window
+constexpr BGR kLightGrey = 0xE0E0E0;  // the buttons
+
+QRect twips(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
+
+// The fifteen rows inside the frame, one column per cell kind, with the
+// heading that stands over each column.
+constexpr int kRowTop = 120;
+constexpr int kRowHeight = 375;
+struct Column {
+    const char* cells;
+    const char* heading;
+    int left, width;
+    Qt::Alignment align;
+};
+const Column kColumns[] = {
+    {"MN_Zoom_Helb", "Label4", 120, 1140, Qt::AlignRight},
+    {"MN_Zoom_Kod", "Label1", 1320, 2580, Qt::AlignHCenter},
+    {"MN_Zoom_Ag", "Label2", 3960, 3300, Qt::AlignLeft},
+};
+
+struct Place {
+    const char* name;
+    int left, top, width, height;
+};
+constexpr Place kClientArea = {"MN_Zoom", 0, 0, 8340, 7050};
+constexpr Place kFrame = {"Frame1", 180, 480, 7980, 5865};
+constexpr int kHeadingTop = 150;
+constexpr int kHeadingHeight = 300;
+// In the frame, beside the first and the last rows.
+constexpr Place kStepButtons[] = {
+    {"MN_Zoom_H_txiki", 7380, 120, 420, 750},
+    {"MN_Zoom_H_handi", 7380, 5115, 420, 750},
+};
+// Below the frame, on one line.
+constexpr Place kLabel3 = {"Label3", 180, 6555, 1950, 300};
+constexpr Place kEntry = {"MN_Zoom_Helb_joan", 2160, 6495, 900, 375};
+constexpr Place kText5 = {"Text5", 3060, 6495, 360, 375};
+constexpr Place kButtons[] = {
+    {"joan", 3570, 6495, 1200, 375},
+    {"MN_Zoom_Datuak", 5340, 6495, 1200, 375},
+    {"MN_Zoom_Programa", 6660, 6495, 1500, 375},
+};
+
+struct DesignText {
+    const char* control;
+    const char* property;
+    const char* basque;
+    const char* spanish;  // nullptr: the same in Spanish
+};
+const DesignText kTexts[] = {
+    {"MN_Zoom", "windowTitle", "MN_Zoom", "MP_Zoom"},
+    {"Label1", "text", "DATUA (16 BITAK)", "DATOS (16 BITS)"},
+    {"Label2", "text", "AGINDUA", "INSTRUCCIÓN"},
+    {"Label4", "text", "HELBIDEA", "DIRECCIÓN"},
+    {"Label3", "text", "Helbidea sartu (@):", "Dirección (@):"},
+    {"MN_Zoom_Datuak", "text", "Datuak", "Datos"},
+    {"MN_Zoom_Datuak", "toolTip", "Datuak gordeta dauden memoria espaziora joan",
+     "Ir hasta la posición de memoria donde están los datos guardados"},
+    {"MN_Zoom_Programa", "text", "Programa", nullptr},
+    {"MN_Zoom_Programa", "toolTip", "Programa gordeta dagoen memoria espaziora joan",
+     "Ir hasta la posición de memoria donde está el programa guardado"},
+    {"MN_Zoom_Helb_joan", "toolTip",
+     "Memoriako helbide konkretu bat ikusi nahi baduzu, hemen idatzi eta \"@ joan\" botoia sakatuz bertara joango zara",
+     "Escribe una dirección y pulsa @Ir o Enter para ir a dicha dirección"},
+    {"joan", "text", "@ joan", "@Ir"},
+    {"joan", "toolTip", "Textu kutxan helbide bat sartu eta botoia sakatu bertara joateko",
+     "Pulsando, vas a la dirección escrita en la caja de texto"},
+    {"MN_Zoom_H_handi", "toolTip", "Memoria posizio handiago bat ikusi", "Desplazarse a una posición de memoria mayor"},
+    {"MN_Zoom_H_txiki", "toolTip", "Memoria posizio txikiago bat ikusi", "Desplazarse a una posición de memoria menor"},
+};
+
+QFont courierBold()
+{
+    QFont f;
+    // Courier where it exists, else the closest fixed-width face.
+    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Courier"), QStringLiteral("Liberation Mono"),
+                   QStringLiteral("DejaVu Sans Mono")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setBold(true);
+    f.setPixelSize(16);  // 12 pt at the 15 twips a pixel the places are given in
+    return f;
+}
+
+void paintBackground(QWidget& w, QPalette::ColorRole role, BGR c)
+{
+    QPalette p = w.palette();
+    p.setColor(role, colour::toQColor(c));
+    w.setPalette(p);
+}
+
+MemoryCell* cell(QWidget* parent, const QString& name, const QRect& place, Qt::Alignment align)
+{
+    auto* c = new MemoryCell(parent);
+    c->setObjectName(name);
+    c->setGeometry(place);
+    c->setFont(courierBold());
+    c->setAlignment(align | Qt::AlignVCenter);
+    c->setReadOnly(true);
+    c->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+    return c;
+}
+
+QPushButton* button(QWidget* parent, const Place& p)
+{
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(p.name));
+    b->setGeometry(twips(p.left, p.top, p.width, p.height));
+    // Enter belongs to the address entry, never to a button.
+    b->setAutoDefault(false);
+    paintBackground(*b, QPalette::Button, kLightGrey);
+    return b;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QRect& place, Qt::Alignment align)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(place);
+    l->setAlignment(align | Qt::AlignVCenter);
+    return l;
+}
+
+}  // namespace
+
+MemoryCell::MemoryCell(QWidget* parent) : QLineEdit(parent)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour::toQColor(back_));
+    p.setColor(QPalette::Text, colour::toQColor(fore_));
+    setPalette(p);
+}
+
+void MemoryCell::setBack(BGR c)
+{
+    if (c == back_)
+        return;
+    back_ = c;
+    paintBackground(*this, QPalette::Base, c);
+}
+
+void MemoryCell::setFore(BGR c)
+{
+    if (c == fore_)
+        return;
+    fore_ = c;
+    paintBackground(*this, QPalette::Text, c);
+}
+
+void MemoryZoom::buildControls()
+{
+    setFixedSize(twips(0, 0, kClientArea.width, kClientArea.height).size());
+    setAutoFillBackground(true);
+    paintBackground(*this, QPalette::Window, kGrey);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QLatin1String(kFrame.name));
+    frame->setGeometry(twips(kFrame.left, kFrame.top, kFrame.width, kFrame.height));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    QFont heading = font();
+    heading.setBold(true);
+    for (const Column& c : kColumns) {
+        QLabel* l = label(this, c.heading, twips(kFrame.left + c.left, kHeadingTop, c.width, kHeadingHeight),
+                          Qt::AlignHCenter);
+        l->setFont(heading);
+    }
+    for (int i = 0; i < kRows; ++i) {
+        const int top = kRowTop + i * kRowHeight;
+        std::array<MemoryCell*, kRows>* cells[] = {&helb_, &kod_, &ag_};
+        for (size_t k = 0; k < std::size(kColumns); ++k) {
+            const Column& c = kColumns[k];
+            (*cells[k])[i] = cell(frame, QStringLiteral("%1(%2)").arg(QLatin1String(c.cells)).arg(i),
+                                  twips(c.left, top, c.width, kRowHeight), c.align);
+        }
+    }
+
+    auto* txiki = button(frame, kStepButtons[0]);
+    txiki->setIcon(drawing::masked(drawing::stepArrow(drawing::Side::Top)));
+    auto* handi = button(frame, kStepButtons[1]);
+    handi->setIcon(drawing::masked(drawing::stepArrow(drawing::Side::Bottom)));
+
+    label(this, kLabel3.name, twips(kLabel3.left, kLabel3.top, kLabel3.width, kLabel3.height), Qt::AlignLeft);
+    helbJoan_ = cell(this, QLatin1String(kEntry.name), twips(kEntry.left, kEntry.top, kEntry.width, kEntry.height),
+                     Qt::AlignRight);
+    helbJoan_->setReadOnly(false);
+    helbJoan_->setFocusPolicy(Qt::StrongFocus);
+    helbJoan_->setMaxLength(4);
+    helbJoan_->setBack(colour::Green);
+    helbJoan_->installEventFilter(this);
+    MemoryCell* h = cell(this, QLatin1String(kText5.name), twips(kText5.left, kText5.top, kText5.width, kText5.height),
+                         Qt::AlignHCenter);
+    h->setText(QStringLiteral("H"));
+    h->setBack(colour::Green);
+    h->setFocusPolicy(Qt::NoFocus);
+
+    QPushButton* joan = button(this, kButtons[0]);
+    QPushButton* datuak = button(this, kButtons[1]);
+    QPushButton* programa = button(this, kButtons[2]);
+    connect(joan, &QPushButton::clicked, this, &MemoryZoom::joan_Click);
+    connect(datuak, &QPushButton::clicked, this, &MemoryZoom::MN_Zoom_Datuak_Click);
+    connect(programa, &QPushButton::clicked, this, &MemoryZoom::MN_Zoom_Programa_Click);
+    connect(txiki, &QPushButton::clicked, this, &MemoryZoom::MN_Zoom_H_txiki_Click);
+    connect(handi, &QPushButton::clicked, this, &MemoryZoom::MN_Zoom_H_handi_Click);
+
+    // A keyboard user types an address and goes there, then reaches the buttons.
+    setTabOrder(helbJoan_, joan);
+    setTabOrder(joan, datuak);
+    setTabOrder(datuak, programa);
+    setTabOrder(programa, txiki);
+    setTabOrder(txiki, handi);
+    applyTexts(false);
+}
+
+void MemoryZoom::applyTexts(bool spanish)
+{
+    for (const DesignText& t : kTexts) {
+        const QString control = QLatin1String(t.control);
+        QObject* o = control == objectName() ? this : findChild<QObject*>(control);
+        o->setProperty(t.property, QString::fromUtf8(spanish && t.spanish ? t.spanish : t.basque));
+    }
+}
