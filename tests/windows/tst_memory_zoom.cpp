@@ -55,7 +55,6 @@ QList<int> redRows(const MemoryZoom& z)
     return rows;
 }
 
-bool resultShown(Sim& s) { return s.w->existingResult() && s.w->existingResult()->isVisible(); }
 
 }  // namespace
 
@@ -167,7 +166,7 @@ private slots:
     {
         Sim s;
         QtMessageService boxes;
-        Platform platform{s.fp.clock, s.fp.pictures, s.fp.beeper, boxes, s.fp.starter};
+        Platform platform{s.fp.clock, s.fp.pictures, s.fp.beeper, boxes, s.fp.starter, s.fp.display, s.fp.registry};
         MainWindow w(platform);
         w.diagram()(QStringLiteral("MN_G")).click();
         MemoryZoom& z = w.MN_Zoom();
