@@ -3,14 +3,14 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "asm_zoom.h"
 #include "display_check.h"
 #include "load_dialog.h"
+#include "memory_zoom.h"
 #include "model/globals.h"
+#include "register_zoom.h"
 #include "result_window.h"
 #include "splash_window.h"
-#include "asm_zoom.h"
-#include "memory_zoom.h"
-#include "register_zoom.h"
 
 #include <QGraphicsView>
 
