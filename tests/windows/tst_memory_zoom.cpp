@@ -280,7 +280,7 @@ private slots:
         QCOMPARE(order, (QStringList{"joan", "MN_Zoom_Datuak", "MN_Zoom_Programa", "MN_Zoom_H_txiki",
                                      "MN_Zoom_H_handi", "MN_Zoom_Helb_joan"}));
         for (int i = 0; i < MemoryZoom::kRows; ++i)
-            for (MemoryCell* cell : {&z.Helb(i), &z.Kod(i), &z.Ag(i)})
+            for (ZoomCell* cell : {&z.Helb(i), &z.Kod(i), &z.Ag(i)})
                 QVERIFY(cell->isReadOnly() && cell->font().bold());
     }
 

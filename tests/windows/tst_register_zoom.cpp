@@ -27,7 +27,7 @@ void addresses(Sim& s, int i, int j, int d)
     s.dp().Rd_Bus_TTT_aldatu(field(d));
 }
 
-QString lookName(const RegisterCell& c)
+QString lookName(const ZoomCell& c)
 {
     if (c.back() == colour::Window && c.fore() == colour::ButtonText)
         return QStringLiteral("plain");
@@ -39,7 +39,7 @@ QString lookName(const RegisterCell& c)
 }
 
 // A shown mark's text, with "?" when its colours are not those its text calls for.
-QString markText(const RegisterZoom& z, const RegisterCell& c)
+QString markText(const RegisterZoom& z, const ZoomCell& c)
 {
     if (!c.isVisibleTo(&z))
         return QStringLiteral("-");
@@ -194,9 +194,9 @@ private slots:
             QCOMPARE(z.EM_Zoom_Helb(k).text(), QStringLiteral("R%1:").arg(k));
             QCOMPARE(z.EM_Zoom_Helb(k).isEnabled(), k != 0);
             QCOMPARE(z.EM_Zoom_Dat(k).isEnabled(), k != 0);
-            const RegisterCell* cells[] = {&z.EM_Zoom_Helb(k), &z.EM_Zoom_Dat(k), &z.EM_Zoom_Qi(k), &z.EM_Zoom_Qj(k),
+            const ZoomCell* cells[] = {&z.EM_Zoom_Helb(k), &z.EM_Zoom_Dat(k), &z.EM_Zoom_Qi(k), &z.EM_Zoom_Qj(k),
                                            &z.EM_Zoom_LD(k)};
-            for (const RegisterCell* c : cells) {
+            for (const ZoomCell* c : cells) {
                 QVERIFY(c->isReadOnly() && !(c->focusPolicy() & Qt::TabFocus));
                 QVERIFY(QFontInfo(c->font()).fixedPitch() && c->font().bold());
                 QCOMPARE(c->font().pointSizeF(), c == cells[0] || c == cells[1] ? 12.0 : 9.75);
