@@ -97,7 +97,7 @@ private slots:
         else
             QTest::keyClick(box, Qt::Key_Escape);
         QVERIFY(!s.w->existingAbout());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        driving::unloadNow();
         QVERIFY(box.isNull());
 
         AboutBox& again = openAbout(s);

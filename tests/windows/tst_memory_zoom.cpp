@@ -1,6 +1,6 @@
 // The memory zoom window: where typed addresses, keys and buttons take it, the
 // refused addresses with their messages, the row colours, its texts, the
-// keyboard, its life over the main window, and a whole run followed with it open.
+// keyboard, and runs followed with it open or hidden.
 #include "../control/driving.h"
 
 #include "model/funtzioak.h"
@@ -8,7 +8,6 @@
 #include "platform/qt_services.h"
 #include "windows/memory_zoom.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -54,7 +53,6 @@ QList<int> redRows(const MemoryZoom& z)
             rows << i;
     return rows;
 }
-
 
 }  // namespace
 
@@ -120,26 +118,31 @@ private slots:
         QTest::addColumn<bool>("spanish");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        const char* const empty[] = {"EZ DUZU HELBIDERIK SARTU, SARTU HELBIDE BAT MESEDEZ",
-                                     "NO HAS ESCRITO NADA, INTRODUCE UNA DIRECCIÓN"};
-        const char* const tooLarge[] = {"SARTU DUZUN HELBIDEA  8000H  BAINO HANDIAGOA DA EDO HELBIDE OKERRA SARTU "
-                                        "DUZU! BESTE BAT SARTU, MESEDEZ.",
-                                        "LA DIRECCIÓN INTRODUCIDA ES MAYOR A 8000H O ES INCORRECTA, INTRODUZCA OTRA"};
-        const char* const wrong[] = {"SARTU DUZUN MEMORIA HELBIDEA EZ DA ZUZENA! BESTE BAT SARTU, MESEDEZ.",
-                                     "LA DIRECCIÓN NO ES CORRECTA, INTRODUZCA UNA NUEVA"};
-        for (int es = 0; es < 2; ++es) {
-            auto row = [&](const char* name) -> QTestData& {
-                return QTest::addRow("%s %s", es ? "es" : "eu", name) << bool(es);
-            };
-            row("empty") << "" << empty[es];
-            row("8001") << "8001" << tooLarge[es];
-            row("A000") << "A000" << tooLarge[es];
-            row("lower-case letter first") << "a000" << tooLarge[es];
-            row("9 first, then no digits") << "9ZZZ" << tooLarge[es];
-            row("1f lower case") << "1f" << wrong[es];
-            row("blank in front") << " 1F2" << wrong[es];
-            row("minus in front") << "-1F2" << wrong[es];
-        }
+        const char* const messages[][2] = {
+            {"EZ DUZU HELBIDERIK SARTU, SARTU HELBIDE BAT MESEDEZ", "NO HAS ESCRITO NADA, INTRODUCE UNA DIRECCIÓN"},
+            {"SARTU DUZUN HELBIDEA  8000H  BAINO HANDIAGOA DA EDO HELBIDE OKERRA SARTU DUZU! BESTE BAT SARTU, MESEDEZ.",
+             "LA DIRECCIÓN INTRODUCIDA ES MAYOR A 8000H O ES INCORRECTA, INTRODUZCA OTRA"},
+            {"SARTU DUZUN MEMORIA HELBIDEA EZ DA ZUZENA! BESTE BAT SARTU, MESEDEZ.",
+             "LA DIRECCIÓN NO ES CORRECTA, INTRODUZCA UNA NUEVA"},
+        };
+        const struct {
+            const char* name;
+            const char* typed;
+            int message;
+        } cases[] = {
+            {"empty", "", 0},
+            {"8001", "8001", 1},
+            {"A000", "A000", 1},
+            {"lower-case letter first", "a000", 1},
+            {"9 first, then no digits", "9ZZZ", 1},
+            {"1f lower case", "1f", 2},
+            {"blank in front", " 1F2", 2},
+            {"minus in front", "-1F2", 2},
+        };
+        for (int es = 0; es < 2; ++es)
+            for (const auto& c : cases)
+                QTest::addRow("%s %s", es ? "es" : "eu", c.name)
+                    << bool(es) << QString::fromLatin1(c.typed) << QString::fromUtf8(messages[c.message][es]);
     }
 
     // Refused: the message, then the entry empty with the focus, the rows unchanged.
@@ -166,7 +169,7 @@ private slots:
     {
         Sim s;
         QtMessageService boxes;
-        Platform platform{s.fp.clock, s.fp.pictures, s.fp.beeper, boxes, s.fp.starter, s.fp.display, s.fp.registry};
+        Platform platform = s.fp.with(boxes);
         MainWindow w(platform);
         w.diagram()(QStringLiteral("MN_G")).click();
         MemoryZoom& z = w.MN_Zoom();
@@ -280,46 +283,23 @@ private slots:
         QCOMPARE(order, (QStringList{"joan", "MN_Zoom_Datuak", "MN_Zoom_Programa", "MN_Zoom_H_txiki",
                                      "MN_Zoom_H_handi", "MN_Zoom_Helb_joan"}));
         for (int i = 0; i < MemoryZoom::kRows; ++i)
-            for (ZoomCell* cell : {&z.Helb(i), &z.Kod(i), &z.Ag(i)})
+            for (const ZoomCell* cell : {&z.Helb(i), &z.Kod(i), &z.Ag(i)})
                 QVERIFY(cell->isReadOnly() && cell->font().bold());
     }
 
-    // Every element of the memory block opens it over the disabled main window.
-    // Shown, it leaves the clock running; closed, it gives the main window back and
-    // unloads, so its next use has the design texts; Finish only hides it, and a
-    // hidden window stays hidden through the next run.
-    void lifeOverTheMainWindow()
+    // Finish only hides the window, and the next run's accesses leave it hidden.
+    void aWindowHiddenByFinishStaysHiddenThroughTheNextRun()
     {
-        Sim s(true);
-        for (const char* e : {"MN_G", "MN_etik_G", "MN_HELB_G", "MN_DATin_G", "MN_DATout_G", "MN_CS_G", "MN_OE_G",
-                              "MN_WR_G", "MN_DAT_G"}) {
-            s.el(QLatin1String(e)).click();
-            QVERIFY2(s.w->memoryZoomShown() && !s.w->isEnabled(), e);
-            s.w->MN_Zoom().close();
-            QVERIFY(s.w->isEnabled());
-        }
+        Sim s;
         QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
         s.el("ga", 4).click();
         MemoryZoom* z = &open(s);
-        QCOMPARE(z->windowTitle(), QStringLiteral("MP_Zoom"));
-        const int16_t state = s.w->control().rs.Egoera_Zenbakia;
-        s.clock().advance(3 * 12 * 801);
-        QVERIFY(s.w->control().rs.Egoera_Zenbakia != state);
-
-        z->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(s.w->isEnabled());
-        QVERIFY(!s.w->memoryZoomShown());
-        QCOMPARE(s.w->MN_Zoom().windowTitle(), QStringLiteral("MN_Zoom"));
-
-        z = &open(s);
-        QCOMPARE(z->windowTitle(), QStringLiteral("MP_Zoom"));
         s.el("ga", 3).click();
         QVERIFY(!z->isVisible());
-        QCOMPARE(&s.w->MN_Zoom(), z);
         QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
         s.el("ga", 4).click();
-        s.clock().advance(3 * 12 * 801);
+        s.clock().advance(3 * 12 * 801);  // fetches that read memory
+        QCOMPARE(&s.w->MN_Zoom(), z);
         QVERIFY(!z->isVisible());
     }
 
@@ -338,48 +318,45 @@ private slots:
     {
         QFETCH(bool, spanish);
         Sim s(spanish);
-        QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
-        for (int i = 0; i < 10; ++i)
-            s.el("Command2").click();
-        s.el("ga", 4).click();
-        RunState& rs = s.w->control().rs;
-        QVERIFY(s.clock().advanceUntil([&] { return rs.Egoera_Zenbakia == 3; }, 100000));
-        MemoryZoom& z = open(s);
-
+        const RunState& rs = s.w->control().rs;
+        auto onBus = [&](const QString& bits) { return label(Bitarretik_Hamartarrera(bits.toStdString())); };
+        bool writing = false;  // as the tick before left them
+        int16_t state = 0;
         int fetches = 0, stores = 0;
-        for (;;) {
-            const bool writing = G().MN_Idatzi_Zain;
-            const int16_t before = rs.Egoera_Zenbakia;
-            QVERIFY(s.clock().step());
-            if (resultShown(s))
-                break;
-            QVERIFY(z.isVisible() && !s.w->isEnabled());
-            const int row = z.askedRow();
-            if (G().MN_Atzipena) {
-                QCOMPARE(z.Helb(row).text(), label(Bitarretik_Hamartarrera(s.el("Bus_mux_MN_Gezia").tip().toStdString())));
-                QCOMPARE(redRows(z), QList<int>{row});
-                QVERIFY(look(z, row) == asked(kAccessed));
-            } else {
-                QVERIFY(redRows(z).isEmpty());
-            }
-            if (before != 1 && rs.Egoera_Zenbakia == 1) {
-                ++fetches;
-                QCOMPARE(z.Helb(row).text(), label(Bitarretik_Hamartarrera(s.el("PC_DAT_G").text().toStdString())));
-            }
-            if (writing && !G().MN_Idatzi_Zain) {
-                ++stores;
-                QCOMPARE(z.Helb(row).text(), QStringLiteral("0002H:"));
-                QCOMPARE(z.Kod(row).text(), QStringLiteral("0000000000001111"));
-            }
-        }
+        auto before = [&] {
+            writing = G().MN_Idatzi_Zain;
+            state = rs.Egoera_Zenbakia;
+        };
+        runWithZoomOpen(s, {3,
+                            [&]() -> QWidget& {
+                                before();
+                                return open(s);
+                            },
+                            [&](int) {
+                                const MemoryZoom& z = s.w->MN_Zoom();
+                                const int row = z.askedRow();
+                                if (G().MN_Atzipena) {
+                                    QCOMPARE(z.Helb(row).text(), onBus(s.el("Bus_mux_MN_Gezia").tip()));
+                                    QCOMPARE(redRows(z), QList<int>{row});
+                                    QVERIFY(look(z, row) == asked(kAccessed));
+                                } else {
+                                    QVERIFY(redRows(z).isEmpty());
+                                }
+                                if (state != 1 && rs.Egoera_Zenbakia == 1) {
+                                    ++fetches;
+                                    QCOMPARE(z.Helb(row).text(), onBus(s.el("PC_DAT_G").text()));
+                                }
+                                if (writing && !G().MN_Idatzi_Zain) {
+                                    ++stores;
+                                    QCOMPARE(z.Helb(row).text(), QStringLiteral("0002H:"));
+                                    QCOMPARE(z.Kod(row).text(), QStringLiteral("0000000000001111"));
+                                }
+                                before();
+                            }});
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(fetches > 10);
         QCOMPARE(stores, 1);
-        QVERIFY(!z.isVisible());
-        QCOMPARE(s.w->existingResult()->Hamartar(2)->text(), QStringLiteral("15"));
-        s.w->existingResult()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(s.w->isEnabled());
-        QVERIFY(s.el("ga", 0).isUsable());
     }
 };
 
