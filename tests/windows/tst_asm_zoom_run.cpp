@@ -58,28 +58,29 @@ private slots:
         QFETCH(QString, opener);
         QFETCH(int, index);
         Sim s(spanish);
-        QStringList beforeOpening;
-        QString fetch1Text;
+        AsmZoom& z = s.w->ASM_Zoom();
+        QStringList greenBefore;
+        QString currentBefore, fetch1Text;
         int lastEdge = 0;
-        runWithZoomOpen(s, {6,
-                            [&]() -> QWidget& {
-                                beforeOpening = greenBoxes(s.w->ASM_Zoom()) << currentBox(s);
-                                s.el(opener, index).click();
-                                fetch1Text = boxText(s.w->ASM_Zoom(), "ASM_fetch1");
-                                return s.w->ASM_Zoom();
-                            },
-                            [&](int edge) {
-                                lastEdge = edge;
-                                QCOMPARE(greenBoxes(s.w->ASM_Zoom()), QStringList{currentBox(s)});
-                            },
-                            [&] {
-                                QCOMPARE(greenBoxes(s.w->ASM_Zoom()), QStringList());
-                                QCOMPARE(boxText(s.w->ASM_Zoom(), "ASM_fetch1"), fetch1Text);
-                            }});
+        auto open = [&]() -> QWidget& {
+            greenBefore = greenBoxes(z);
+            currentBefore = currentBox(s);
+            s.el(opener, index).click();
+            fetch1Text = boxText(z, "ASM_fetch1");
+            return z;
+        };
+        auto atTick = [&](int edge) {
+            lastEdge = edge;
+            QCOMPARE(greenBoxes(z), QStringList{currentBox(s)});
+        };
+        auto atEnd = [&] {
+            QCOMPARE(greenBoxes(z), QStringList());
+            QCOMPARE(boxText(z, "ASM_fetch1"), fetch1Text);
+        };
+        runWithZoomOpen(s, {6, open, atTick, atEnd});
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(beforeOpening.size(), 2);
-        QCOMPARE(beforeOpening[0], beforeOpening[1]);
+        QCOMPARE(greenBefore, QStringList{currentBefore});
         QCOMPARE(fetch1Text.endsWith(QLatin1String("\r\n")), !spanish);
         QCOMPARE(lastEdge, 95);  // the 96th edge shows the result
     }
