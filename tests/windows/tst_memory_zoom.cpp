@@ -2,6 +2,7 @@
 // refused addresses with their messages, the row colours, its texts, the
 // keyboard, and runs followed with it open or hidden.
 #include "../control/driving.h"
+#include "looking.h"
 
 #include "model/funtzioak.h"
 #include "model/programa.h"
@@ -247,6 +248,7 @@ private slots:
                                            "Escribe una dirección y pulsa @Ir o Enter para ir a dicha dirección"};
     }
 
+    // With RIRI_SHOTS naming a folder, the window is saved as a picture too.
     void textsOfBothLanguages()
     {
         QFETCH(bool, spanish);
@@ -258,6 +260,7 @@ private slots:
             shown << z.findChild<QWidget*>(QLatin1String(name))->property("text").toString();
         shown << z.Helb_joan().toolTip();
         QCOMPARE(shown, texts);
+        savePicture(z, spanish ? QStringLiteral("memory-spanish") : QStringLiteral("memory-basque"));
     }
 
     // Opened, the window has the keyboard with the address offered for typing

@@ -44,14 +44,21 @@ QStringList changedKeys()
 class TestSpanishTexts : public QObject {
     Q_OBJECT
 private slots:
-    // The caption, 31 texts, 34 tooltips and 14 menu captions; nothing else of
-    // the window changes: the About entry keeps its caption.
+    // The caption, 31 texts, 34 tooltips shared by the controls of four blocks,
+    // and 14 menu captions; nothing else of the window changes: the About entry
+    // keeps its caption.
     void exactlyTheTwoLanguageTextsChange()
     {
-        QMap<QString, int> kinds;
-        for (const QString& key : changedKeys())
+        QMap<QString, int> kinds, sharingATip;
+        for (const QString& key : changedKeys()) {
             ++kinds[key.section(QLatin1Char('/'), -1)];
+            if (key.endsWith(QLatin1String("/tip")))
+                ++sharingATip[texts().spanish.value(key)];
+        }
         QCOMPARE(kinds, (QMap<QString, int>{{"caption", 1}, {"text", 31}, {"tip", 34}, {"menu", 14}}));
+        QList<int> blocks = sharingATip.values();
+        std::sort(blocks.begin(), blocks.end());
+        QCOMPARE(blocks, (QList<int>{4, 9, 10, 11}));  // clock, memory, register set, chart
         QCOMPARE(texts().spanish.value(QStringLiteral("About_Kovi/menu")), QStringLiteral("&About RIRIv4"));
     }
 
