@@ -115,7 +115,8 @@ private slots:
         QTest::newRow("frame") << "Frame1" << " ASM  KONTROL - ALGORITMOA " << " ALGORITMO DE CONTROL  ASM ";
         // Design texts end every line with a line break, the Spanish ones only separate them.
         QTest::newRow("fetch1") << "ASM_fetch1"
-                                << "IRAK_MEM (cs, oe)\r\nKARGA_IR1 (ld_ir1)\r\nINKR_PC (ld_pc)\r\nKARGA_RLAG (ld_rlag)\r\n"
+                                << "IRAK_MEM (cs, oe)\r\nKARGA_IR1 (ld_ir1)\r\nINKR_PC (ld_pc)\r\n"
+                                   "KARGA_RLAG (ld_rlag)\r\n"
                                 << "LEE_MEM (cs, oe)\r\nCARGA_IR1 (ld_ir1)\r\nINCR_PC (ld_pc)\r\nCARGA_RAUX (ld_Raux)";
         QTest::newRow("desk stays empty") << "ASM_desk" << "" << "";
         QTest::newRow("ld") << "ASM_ld" << "IRAK_MEM\r\n(hIR2, cs, oe)\r\nKARGA_EM\r\n(hmem, ld_EM)\r\n"

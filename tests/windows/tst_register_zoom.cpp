@@ -274,7 +274,8 @@ private slots:
             for (const auto& c : cases) {
                 addresses(s, c.i, c.j, c.d);
                 s.el("EM_G").click();
-                savePicture(s.w->EM_Zoom(), QStringLiteral("register_zoom_%1_%2").arg(QLatin1String(spanish ? "es" : "eu"), QLatin1String(c.name)));
+                savePicture(s.w->EM_Zoom(), QStringLiteral("register_zoom_%1_%2")
+                                                .arg(QLatin1String(spanish ? "es" : "eu"), QLatin1String(c.name)));
             }
         }
     }

@@ -5,8 +5,6 @@
 #include "../control/driving.h"
 #include "looking.h"
 
-#include "windows/spanish_texts.h"
-
 #include <QtTest>
 
 using namespace driving;
@@ -30,18 +28,6 @@ void showStart(Sim& s)
 }
 
 void clickOn(Sim& s, const QString& name) { QTest::mouseClick(control(s, name), Qt::LeftButton); }
-
-// The main window's texts at the moment it is first shown.
-struct FirstShow : QObject {
-    QMap<QString, QString> seen;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && seen.isEmpty())
-            if (auto* w = qobject_cast<MainWindow*>(watched))
-                seen = everyText(*w);
-        return false;
-    }
-};
 
 }  // namespace
 
@@ -143,33 +129,6 @@ private slots:
         QVERIFY(s.fp.messages.shown.empty());
     }
 
-    // Compared with a main window given the same texts directly: at its first
-    // show the chosen window must already hold them.
-    void firstShownWithTheTextsOfItsLanguage_data()
-    {
-        QTest::addColumn<bool>("spanish");
-        QTest::newRow("Basque") << false;
-        QTest::newRow("Spanish") << true;
-    }
-
-    void firstShownWithTheTextsOfItsLanguage()
-    {
-        QFETCH(bool, spanish);
-        FirstShow first;
-        qApp->installEventFilter(&first);
-        {
-            Sim s(Sim::FromStartWindow{});
-            showStart(s);
-            clickOn(s, spanish ? QStringLiteral("Text5") : QStringLiteral("Text4"));
-        }
-        qApp->removeEventFilter(&first);
-        QVERIFY(!first.seen.isEmpty());
-        Sim expected(spanish);
-        if (spanish)
-            Gazteleraz_ipini(*expected.w);
-        QCOMPARE(first.seen, everyText(*expected.w));
-    }
-
     // Modes are "width x height x bits"; the question comes in the chosen language.
     void displayCheckAndRestore_data()
     {
@@ -183,7 +142,8 @@ private slots:
         const QStringList none;
         const QStringList to1024{"1024x768x16"};
         QTest::newRow("1024 x 768 at 16: nothing") << false << "1024x768x16" << true << false << false << none << none;
-        QTest::newRow("1280 x 1024 at 16: nothing") << false << "1280x1024x16" << true << false << false << none << none;
+        QTest::newRow("1280 x 1024 at 16: nothing") << false << "1280x1024x16" << true << false << false << none
+                                                    << none;
         QTest::newRow("1024 x 767 asks") << false << "1024x767x16" << true << false << true << to1024
                                          << QStringList{"1024x768x16", "1024x767x16"};
         QTest::newRow("1023 x 768 asks") << false << "1023x768x16" << true << false << true << to1024
