@@ -60,11 +60,9 @@ void MemoryZoom::Txuria_ipini(int32_t ind) { paintRow(ind, false); }
 void MemoryZoom::paintRow(int32_t ind, bool accessed)
 {
     const RowColours& c = accessed ? kAccessedRow : kNormalRow;
-    MemoryCell* cells[] = {helb_[ind], kod_[ind], ag_[ind]};
-    for (int k = 0; k < 3; ++k) {
-        cells[k]->setBack(c.backs[k]);
-        cells[k]->setFore(c.text);
-    }
+    ZoomCell* cells[] = {helb_[ind], kod_[ind], ag_[ind]};
+    for (int k = 0; k < 3; ++k)
+        cells[k]->setLook(c.backs[k], c.text);
 }
 
 void MemoryZoom::Kod_Ag_Helb_idatzi(int32_t ind)

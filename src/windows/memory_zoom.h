@@ -4,30 +4,13 @@
 // to go to any address from 0000H to 8000H, buttons for the data and program
 // areas, and steps of one address up or down. It only shows memory, never
 // changes it.
-#include "datapath/colours.h"
+#include "zoom_cell.h"
 #include "zoom_window.h"
 
-#include <QLineEdit>
 #include <array>
 #include <cstdint>
 
 class QPushButton;
-
-// A text box that keeps its colours as the design's values, so that they can
-// be read back (the asked row is the one whose address cell is green).
-class MemoryCell : public QLineEdit {
-    Q_OBJECT
-public:
-    explicit MemoryCell(QWidget* parent);
-    BGR back() const { return back_; }
-    BGR fore() const { return fore_; }
-    void setBack(BGR c);
-    void setFore(BGR c);
-
-private:
-    BGR back_ = colour::Window;
-    BGR fore_ = colour::ButtonText;
-};
 
 class MemoryZoom : public ZoomWindow {
     Q_OBJECT
@@ -55,10 +38,10 @@ public:
     void MN_Zoom_H_txiki_Click();
     void MN_Zoom_Helb_joan_KeyPress(int key);  // a Qt key
 
-    MemoryCell& Helb(int row) const { return *helb_[row]; }
-    MemoryCell& Kod(int row) const { return *kod_[row]; }
-    MemoryCell& Ag(int row) const { return *ag_[row]; }
-    MemoryCell& Helb_joan() const { return *helbJoan_; }
+    ZoomCell& Helb(int row) const { return *helb_[row]; }
+    ZoomCell& Kod(int row) const { return *kod_[row]; }
+    ZoomCell& Ag(int row) const { return *ag_[row]; }
+    ZoomCell& Helb_joan() const { return *helbJoan_; }
     void setHelbJoan(const QString& text) { helbJoan_->setText(text); }
     QString helbJoan() const { return helbJoan_->text(); }
     // The row whose address cell is green, -1 for none.
@@ -78,8 +61,8 @@ private:
     void step(int by);
     void area(int32_t address, const QString& hex);
 
-    std::array<MemoryCell*, kRows> helb_{};
-    std::array<MemoryCell*, kRows> kod_{};
-    std::array<MemoryCell*, kRows> ag_{};
-    MemoryCell* helbJoan_ = nullptr;
+    std::array<ZoomCell*, kRows> helb_{};
+    std::array<ZoomCell*, kRows> kod_{};
+    std::array<ZoomCell*, kRows> ag_{};
+    ZoomCell* helbJoan_ = nullptr;
 };

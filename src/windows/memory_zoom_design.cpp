@@ -101,15 +101,12 @@ void paintBackground(QWidget& w, QPalette::ColorRole role, BGR c)
     w.setPalette(p);
 }
 
-MemoryCell* cell(QWidget* parent, const QString& name, const QRect& place, Qt::Alignment align)
+ZoomCell* cell(QWidget* parent, const QString& name, const QRect& place, Qt::Alignment align)
 {
-    auto* c = new MemoryCell(parent);
-    c->setObjectName(name);
+    auto* c = new ZoomCell(name, parent);
     c->setGeometry(place);
     c->setFont(courierBold());
     c->setAlignment(align | Qt::AlignVCenter);
-    c->setReadOnly(true);
-    c->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     return c;
 }
 
@@ -135,30 +132,6 @@ QLabel* label(QWidget* parent, const char* name, const QRect& place, Qt::Alignme
 
 }  // namespace
 
-MemoryCell::MemoryCell(QWidget* parent) : QLineEdit(parent)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Base, colour::toQColor(back_));
-    p.setColor(QPalette::Text, colour::toQColor(fore_));
-    setPalette(p);
-}
-
-void MemoryCell::setBack(BGR c)
-{
-    if (c == back_)
-        return;
-    back_ = c;
-    paintBackground(*this, QPalette::Base, c);
-}
-
-void MemoryCell::setFore(BGR c)
-{
-    if (c == fore_)
-        return;
-    fore_ = c;
-    paintBackground(*this, QPalette::Text, c);
-}
-
 void MemoryZoom::buildControls()
 {
     setFixedSize(twips(0, 0, kClientArea.width, kClientArea.height).size());
@@ -179,7 +152,7 @@ void MemoryZoom::buildControls()
     }
     for (int i = 0; i < kRows; ++i) {
         const int top = kRowTop + i * kRowHeight;
-        std::array<MemoryCell*, kRows>* cells[] = {&helb_, &kod_, &ag_};
+        std::array<ZoomCell*, kRows>* cells[] = {&helb_, &kod_, &ag_};
         for (size_t k = 0; k < std::size(kColumns); ++k) {
             const Column& c = kColumns[k];
             (*cells[k])[i] = cell(frame, QStringLiteral("%1(%2)").arg(QLatin1String(c.cells)).arg(i),
@@ -200,7 +173,7 @@ void MemoryZoom::buildControls()
     helbJoan_->setMaxLength(4);
     helbJoan_->setBack(colour::Green);
     helbJoan_->installEventFilter(this);
-    MemoryCell* h = cell(this, QLatin1String(kText5.name), twips(kText5.left, kText5.top, kText5.width, kText5.height),
+    ZoomCell* h = cell(this, QLatin1String(kText5.name), twips(kText5.left, kText5.top, kText5.width, kText5.height),
                          Qt::AlignHCenter);
     h->setText(QStringLiteral("H"));
     h->setBack(colour::Green);

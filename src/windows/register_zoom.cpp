@@ -88,7 +88,7 @@ int registerOn(const Diagram& dg, const char* arrow)
     return Bitarretik_Hamartarrera(dg(QLatin1String(arrow)).tip().toStdString());
 }
 
-void showMark(RegisterCell& cell, const QString& text, Look look)
+void showMark(ZoomCell& cell, const QString& text, Look look)
 {
     cell.setTextIfChanged(text);
     cell.setLook(look.back, look.fore);
@@ -96,38 +96,6 @@ void showMark(RegisterCell& cell, const QString& text, Look look)
 }
 
 }  // namespace
-
-RegisterCell::RegisterCell(const QString& name, int index, QWidget* parent) : QLineEdit(parent)
-{
-    setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
-    setReadOnly(true);
-    setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-    setTextMargins(0, 0, 0, 0);
-    back_ = ~colour::Window;  // so that the first setLook paints
-    setLook(colour::Window, colour::ButtonText);
-}
-
-void RegisterCell::setLook(BGR back, BGR fore)
-{
-    if (back == back_ && fore == fore_)
-        return;
-    back_ = back;
-    fore_ = fore;
-    QPalette p = palette();
-    // A disabled cell keeps its colours: R0's cells are disabled by design yet readable.
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(g, QPalette::Base, colour::toQColor(back));
-        p.setColor(g, QPalette::Text, colour::toQColor(fore));
-    }
-    setPalette(p);
-}
-
-void RegisterCell::setTextIfChanged(const QString& t)
-{
-    // The refresh runs at every register access, shown or not: unchanged cells cost nothing.
-    if (text() != t)
-        setText(t);
-}
 
 RegisterZoom::RegisterZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("EM_Zoom"))
 {
@@ -148,7 +116,7 @@ RegisterZoom::RegisterZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("
     for (size_t c = 0; c < std::size(kColumns); ++c) {
         const ColumnDesign& design = kColumns[c];
         for (int k = 0; k < kRegisters; ++k) {
-            auto* cell = new RegisterCell(QLatin1String(design.name), k, frame);
+            auto* cell = new ZoomCell(QStringLiteral("%1(%2)").arg(QLatin1String(design.name)).arg(k), frame);
             cell->setFont(design.mark ? markFont : rowFont);
             cell->setAlignment(design.align | Qt::AlignVCenter);
             const QString text = QLatin1String(design.designText);

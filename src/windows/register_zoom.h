@@ -1,29 +1,12 @@
 #pragma once
 // The register-set zoom: the 32 registers with their contents and the marks of
 // the two read ports and the write port.
-#include "datapath/colours.h"
+#include "zoom_cell.h"
 #include "zoom_window.h"
 
-#include <QLineEdit>
 #include <array>
 
 class QLabel;
-
-// One read-only cell of the window, holding its colours as the design states them.
-class RegisterCell : public QLineEdit {
-    Q_OBJECT
-public:
-    RegisterCell(const QString& name, int index, QWidget* parent);
-
-    BGR back() const { return back_; }
-    BGR fore() const { return fore_; }
-    void setLook(BGR back, BGR fore);
-    void setTextIfChanged(const QString& text);
-
-private:
-    BGR back_ = colour::Window;
-    BGR fore_ = colour::ButtonText;
-};
 
 class RegisterZoom : public ZoomWindow {
     Q_OBJECT
@@ -38,18 +21,18 @@ public:
     void gazteleraz();  // the Spanish texts an opener writes
 
     // The cells of register k, as the design names them.
-    RegisterCell& EM_Zoom_Helb(int k) const { return *helb_[size_t(k)]; }
-    RegisterCell& EM_Zoom_Dat(int k) const { return *dat_[size_t(k)]; }
-    RegisterCell& EM_Zoom_Qi(int k) const { return *qi_[size_t(k)]; }
-    RegisterCell& EM_Zoom_Qj(int k) const { return *qj_[size_t(k)]; }
-    RegisterCell& EM_Zoom_LD(int k) const { return *ld_[size_t(k)]; }
+    ZoomCell& EM_Zoom_Helb(int k) const { return *helb_[size_t(k)]; }
+    ZoomCell& EM_Zoom_Dat(int k) const { return *dat_[size_t(k)]; }
+    ZoomCell& EM_Zoom_Qi(int k) const { return *qi_[size_t(k)]; }
+    ZoomCell& EM_Zoom_Qj(int k) const { return *qj_[size_t(k)]; }
+    ZoomCell& EM_Zoom_LD(int k) const { return *ld_[size_t(k)]; }
     // The headings over the names, the contents and the marks.
     QLabel& Label4() const { return *label4_; }
     QLabel& Label1() const { return *label1_; }
     QLabel& Label2() const { return *label2_; }
 
 private:
-    using Column = std::array<RegisterCell*, kRegisters>;
+    using Column = std::array<ZoomCell*, kRegisters>;
 
     void readRow(int k, const QString& portMark, bool destination, bool portsDiffer, const QString& m);
     void rowLook(int k, BGR back, BGR fore);

@@ -11,8 +11,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+#include <functional>
 
 namespace driving {
 
@@ -79,10 +83,85 @@ inline bool runToResult(Sim& s, int entry)
     return false;
 }
 
+// A closed window of ours is deleted later: now, for the test to see it gone.
+inline void unloadNow() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
 inline void closeResult(Sim& s)
 {
     s.w->existingResult()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    unloadNow();
+}
+
+// Runs the clock to the next edge that runs a state action (each beeps once);
+// false when none comes.
+inline bool nextEdge(Sim& s)
+{
+    const int before = s.fp.beeper.count;
+    for (int i = 0; i < 100000; ++i) {
+        if (!s.clock().step())
+            return false;
+        if (s.fp.beeper.count != before)
+            return true;
+    }
+    return false;
+}
+
+// A whole continuous run of 5 times 3 watched through a zoom window.
+struct ZoomRun {
+    int openAt = 0;                          // the state edge at which `open` runs
+    std::function<QWidget&()> open;          // shows the window and returns it
+    std::function<void(int edge)> atTick;    // after every tick, with the edges so far
+    std::function<void()> atEnd = [] {};     // once the end has hidden the window
+};
+
+// After every tick until the result shows, the window stays shown over the
+// disabled main window. The end hides it without unloading it, the product is
+// 15, and closing the result gives the main window back.
+inline void runWithZoomOpen(Sim& s, const ZoomRun& run)
+{
+    QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
+    s.el("ga", 4).click();
+    int edge = 0;
+    for (; edge < run.openAt; ++edge)
+        QVERIFY(nextEdge(s));
+    QPointer<QWidget> zoom = &run.open();
+    for (int beeps = s.fp.beeper.count;;) {
+        QVERIFY(s.clock().step());
+        if (s.fp.beeper.count != beeps) {
+            beeps = s.fp.beeper.count;
+            ++edge;
+        }
+        if (resultShown(s))
+            break;
+        QVERIFY(zoom && zoom->isVisible());
+        QVERIFY(!s.w->isEnabled());
+        run.atTick(edge);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QVERIFY(zoom);
+    QVERIFY(!zoom->isVisible());
+    run.atEnd();
+    QCOMPARE(s.w->existingResult()->Hamartar(2)->text(), QStringLiteral("15"));
+    QVERIFY(!s.w->isEnabled());
+    closeResult(s);
+    QVERIFY(s.w->isEnabled());
+    QVERIFY(s.el("ga", 0).isUsable());
+}
+
+// Every text of the main window by key: "/caption", "Rd_G(1)/text",
+// "EM_G/tip", "Irten/menu".
+inline QMap<QString, QString> everyText(MainWindow& w)
+{
+    QMap<QString, QString> all{{QStringLiteral("/caption"), w.windowTitle()}};
+    for (const Element* e : w.diagram().all()) {
+        all.insert(e->id() + QLatin1String("/text"), e->text());
+        all.insert(e->id() + QLatin1String("/tip"), e->tip());
+    }
+    for (QAction* a : w.findChildren<QAction*>())
+        if (!a->objectName().isEmpty() && !a->objectName().startsWith(QLatin1String("qt_")))
+            all.insert(a->objectName() + QLatin1String("/menu"), a->text());
+    return all;
 }
 
 // Keys as a keyboard sends them: to whatever has the focus now, with no click to

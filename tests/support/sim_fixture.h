@@ -24,7 +24,7 @@ struct Sim {
         freshMachine();
         G().Gaztelera = spanish;
         if (pictures)
-            withPictures.reset(new Platform{fp.clock, *pictures, fp.beeper, fp.messages, fp.starter, fp.display, fp.registry});
+            withPictures = std::make_unique<Platform>(fp.with(*pictures));
         w = std::make_unique<MainWindow>(withPictures ? *withPictures : fp.platform);
         w->quit = [this] { ++quitCalls; };
     }

@@ -45,7 +45,7 @@ void openThe(Sim& s, Opening how)
     } else if (how == AfterCloseBox) {
         s.el("ga", 0).click();
         s.w->P_K().close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        unloadNow();
     }
     s.el("ga", 0).click();
     if (how == AfterARefused || how == AfterBRefused) {
@@ -281,14 +281,14 @@ private slots:
         };
         Sim s;
         LateMessages late;
-        Platform platform{s.fp.clock, s.fp.pictures, s.fp.beeper, late, s.fp.starter, s.fp.display, s.fp.registry};
+        Platform platform = s.fp.with(late);
         MainWindow w(platform);
         w.quit = [] {};
         w.commands().Programa_kargatu_Click();
         w.P_K().findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("q"));
         w.P_K().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         w.P_K().close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        unloadNow();
         QVERIFY(late.pending);
         late.pending();  // must not touch the deleted dialog
         QVERIFY(w.isEnabled());

@@ -1,14 +1,14 @@
 // The memory zoom window: where typed addresses, keys and buttons take it, the
 // refused addresses with their messages, the row colours, its texts, the
-// keyboard, its life over the main window, and a whole run followed with it open.
+// keyboard, and runs followed with it open or hidden.
 #include "../control/driving.h"
+#include "looking.h"
 
 #include "model/funtzioak.h"
 #include "model/programa.h"
 #include "platform/qt_services.h"
 #include "windows/memory_zoom.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -54,7 +54,6 @@ QList<int> redRows(const MemoryZoom& z)
             rows << i;
     return rows;
 }
-
 
 }  // namespace
 
@@ -120,26 +119,31 @@ private slots:
         QTest::addColumn<bool>("spanish");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        const char* const empty[] = {"EZ DUZU HELBIDERIK SARTU, SARTU HELBIDE BAT MESEDEZ",
-                                     "NO HAS ESCRITO NADA, INTRODUCE UNA DIRECCIÓN"};
-        const char* const tooLarge[] = {"SARTU DUZUN HELBIDEA  8000H  BAINO HANDIAGOA DA EDO HELBIDE OKERRA SARTU "
-                                        "DUZU! BESTE BAT SARTU, MESEDEZ.",
-                                        "LA DIRECCIÓN INTRODUCIDA ES MAYOR A 8000H O ES INCORRECTA, INTRODUZCA OTRA"};
-        const char* const wrong[] = {"SARTU DUZUN MEMORIA HELBIDEA EZ DA ZUZENA! BESTE BAT SARTU, MESEDEZ.",
-                                     "LA DIRECCIÓN NO ES CORRECTA, INTRODUZCA UNA NUEVA"};
-        for (int es = 0; es < 2; ++es) {
-            auto row = [&](const char* name) -> QTestData& {
-                return QTest::addRow("%s %s", es ? "es" : "eu", name) << bool(es);
-            };
-            row("empty") << "" << empty[es];
-            row("8001") << "8001" << tooLarge[es];
-            row("A000") << "A000" << tooLarge[es];
-            row("lower-case letter first") << "a000" << tooLarge[es];
-            row("9 first, then no digits") << "9ZZZ" << tooLarge[es];
-            row("1f lower case") << "1f" << wrong[es];
-            row("blank in front") << " 1F2" << wrong[es];
-            row("minus in front") << "-1F2" << wrong[es];
-        }
+        const char* const messages[][2] = {
+            {"EZ DUZU HELBIDERIK SARTU, SARTU HELBIDE BAT MESEDEZ", "NO HAS ESCRITO NADA, INTRODUCE UNA DIRECCIÓN"},
+            {"SARTU DUZUN HELBIDEA  8000H  BAINO HANDIAGOA DA EDO HELBIDE OKERRA SARTU DUZU! BESTE BAT SARTU, MESEDEZ.",
+             "LA DIRECCIÓN INTRODUCIDA ES MAYOR A 8000H O ES INCORRECTA, INTRODUZCA OTRA"},
+            {"SARTU DUZUN MEMORIA HELBIDEA EZ DA ZUZENA! BESTE BAT SARTU, MESEDEZ.",
+             "LA DIRECCIÓN NO ES CORRECTA, INTRODUZCA UNA NUEVA"},
+        };
+        const struct {
+            const char* name;
+            const char* typed;
+            int message;
+        } cases[] = {
+            {"empty", "", 0},
+            {"8001", "8001", 1},
+            {"A000", "A000", 1},
+            {"lower-case letter first", "a000", 1},
+            {"9 first, then no digits", "9ZZZ", 1},
+            {"1f lower case", "1f", 2},
+            {"blank in front", " 1F2", 2},
+            {"minus in front", "-1F2", 2},
+        };
+        for (int es = 0; es < 2; ++es)
+            for (const auto& c : cases)
+                QTest::addRow("%s %s", es ? "es" : "eu", c.name)
+                    << bool(es) << QString::fromLatin1(c.typed) << QString::fromUtf8(messages[c.message][es]);
     }
 
     // Refused: the message, then the entry empty with the focus, the rows unchanged.
@@ -166,7 +170,7 @@ private slots:
     {
         Sim s;
         QtMessageService boxes;
-        Platform platform{s.fp.clock, s.fp.pictures, s.fp.beeper, boxes, s.fp.starter, s.fp.display, s.fp.registry};
+        Platform platform = s.fp.with(boxes);
         MainWindow w(platform);
         w.diagram()(QStringLiteral("MN_G")).click();
         MemoryZoom& z = w.MN_Zoom();
@@ -184,14 +188,18 @@ private slots:
     {
         QTest::addColumn<int>("bus");
         QTest::addColumn<bool>("access");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("typed");  // empty: the rows around the bus address
+        QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("askedRow");
         QTest::addColumn<int>("redRow");  // -1: none
-        QTest::newRow("accessed word asked") << 0x0003 << true << "3" << 3 << 3;
-        QTest::newRow("accessed word in view") << 0x0003 << true << "0" << 0 << 3;
-        QTest::newRow("accessed word out of view") << 0x0020 << true << "0" << 0 << -1;
-        QTest::newRow("no access, bus in view") << 0x0003 << false << "0" << 0 << -1;
-        QTest::newRow("last word asked and accessed") << 0x8000 << true << "8000" << 14 << 14;
+        QTest::newRow("accessed word asked") << 0x0003 << true << "3" << "0003" << 3 << 3;
+        QTest::newRow("accessed word in view") << 0x0003 << true << "0" << "0000" << 0 << 3;
+        QTest::newRow("accessed word out of view") << 0x0020 << true << "0" << "0000" << 0 << -1;
+        QTest::newRow("no access, bus in view") << 0x0003 << false << "0" << "0000" << 0 << -1;
+        QTest::newRow("last word asked and accessed") << 0x8000 << true << "8000" << "8000" << 14 << 14;
+        // Only a program addressing beyond memory puts such an address on the bus:
+        // the window follows it to the last rows instead of failing.
+        QTest::newRow("bus beyond memory") << 0xA000 << true << "" << "8000" << 14 << -1;
     }
 
     // Then the access ends: every row normal, the asked one still green.
@@ -200,14 +208,21 @@ private slots:
         QFETCH(int, bus);
         QFETCH(bool, access);
         QFETCH(QString, typed);
+        QFETCH(QString, entry);
         QFETCH(int, askedRow);
         QFETCH(int, redRow);
         Sim s;
         MemoryZoom& z = open(s);
         s.el("Bus_mux_MN_Gezia").setTip(QString::fromStdString(Hamartarretik_Bitarrera(bus)));
         G().MN_Atzipena = access;
-        z.Helb_joan().setText(typed);
-        button(z, QStringLiteral("joan")).click();
+        if (typed.isEmpty()) {
+            s.w->memoryZoomRedraw();
+        } else {
+            z.Helb_joan().setText(typed);
+            button(z, QStringLiteral("joan")).click();
+        }
+        QCOMPARE(z.Helb_joan().text(), entry);
+        QCOMPARE(z.Helb(askedRow).text(), entry + QStringLiteral("H:"));
         for (bool released : {false, true}) {
             if (released)
                 z.MN_Zoom_txuritu();
@@ -216,21 +231,6 @@ private slots:
                 QVERIFY2(look(z, i) == (i == askedRow ? asked(row) : row), qPrintable(QString::number(i)));
             }
         }
-    }
-
-    // Only a program addressing beyond memory puts such an address on the bus: the
-    // window follows it to the last rows instead of failing.
-    void busAddressBeyondMemoryShowsTheLastRows()
-    {
-        Sim s;
-        MemoryZoom& z = open(s);
-        s.el("Bus_mux_MN_Gezia").setTip(QStringLiteral("1010000000000000"));
-        G().MN_Atzipena = true;
-        s.w->memoryZoomRedraw();
-        QCOMPARE(z.Helb_joan().text(), QStringLiteral("8000"));
-        QCOMPARE(z.askedRow(), 14);
-        QCOMPARE(z.Helb(14).text(), QStringLiteral("8000H:"));
-        QVERIFY(redRows(z).isEmpty());
     }
 
     void textsOfBothLanguages_data()
@@ -248,6 +248,7 @@ private slots:
                                            "Escribe una dirección y pulsa @Ir o Enter para ir a dicha dirección"};
     }
 
+    // With RIRI_SHOTS naming a folder, the window is saved as a picture too.
     void textsOfBothLanguages()
     {
         QFETCH(bool, spanish);
@@ -259,6 +260,7 @@ private slots:
             shown << z.findChild<QWidget*>(QLatin1String(name))->property("text").toString();
         shown << z.Helb_joan().toolTip();
         QCOMPARE(shown, texts);
+        savePicture(z, spanish ? QStringLiteral("memory-spanish") : QStringLiteral("memory-basque"));
     }
 
     // Opened, the window has the keyboard with the address offered for typing
@@ -280,46 +282,23 @@ private slots:
         QCOMPARE(order, (QStringList{"joan", "MN_Zoom_Datuak", "MN_Zoom_Programa", "MN_Zoom_H_txiki",
                                      "MN_Zoom_H_handi", "MN_Zoom_Helb_joan"}));
         for (int i = 0; i < MemoryZoom::kRows; ++i)
-            for (MemoryCell* cell : {&z.Helb(i), &z.Kod(i), &z.Ag(i)})
+            for (const ZoomCell* cell : {&z.Helb(i), &z.Kod(i), &z.Ag(i)})
                 QVERIFY(cell->isReadOnly() && cell->font().bold());
     }
 
-    // Every element of the memory block opens it over the disabled main window.
-    // Shown, it leaves the clock running; closed, it gives the main window back and
-    // unloads, so its next use has the design texts; Finish only hides it, and a
-    // hidden window stays hidden through the next run.
-    void lifeOverTheMainWindow()
+    // Finish only hides the window, and the next run's accesses leave it hidden.
+    void aWindowHiddenByFinishStaysHiddenThroughTheNextRun()
     {
-        Sim s(true);
-        for (const char* e : {"MN_G", "MN_etik_G", "MN_HELB_G", "MN_DATin_G", "MN_DATout_G", "MN_CS_G", "MN_OE_G",
-                              "MN_WR_G", "MN_DAT_G"}) {
-            s.el(QLatin1String(e)).click();
-            QVERIFY2(s.w->memoryZoomShown() && !s.w->isEnabled(), e);
-            s.w->MN_Zoom().close();
-            QVERIFY(s.w->isEnabled());
-        }
+        Sim s;
         QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
         s.el("ga", 4).click();
         MemoryZoom* z = &open(s);
-        QCOMPARE(z->windowTitle(), QStringLiteral("MP_Zoom"));
-        const int16_t state = s.w->control().rs.Egoera_Zenbakia;
-        s.clock().advance(3 * 12 * 801);
-        QVERIFY(s.w->control().rs.Egoera_Zenbakia != state);
-
-        z->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(s.w->isEnabled());
-        QVERIFY(!s.w->memoryZoomShown());
-        QCOMPARE(s.w->MN_Zoom().windowTitle(), QStringLiteral("MN_Zoom"));
-
-        z = &open(s);
-        QCOMPARE(z->windowTitle(), QStringLiteral("MP_Zoom"));
         s.el("ga", 3).click();
         QVERIFY(!z->isVisible());
-        QCOMPARE(&s.w->MN_Zoom(), z);
         QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
         s.el("ga", 4).click();
-        s.clock().advance(3 * 12 * 801);
+        s.clock().advance(3 * 12 * 801);  // fetches that read memory
+        QCOMPARE(&s.w->MN_Zoom(), z);
         QVERIFY(!z->isVisible());
     }
 
@@ -338,31 +317,22 @@ private slots:
     {
         QFETCH(bool, spanish);
         Sim s(spanish);
-        QVERIFY(loadAndStart(s, QStringLiteral("5"), QStringLiteral("3")));
-        for (int i = 0; i < 10; ++i)
-            s.el("Command2").click();
-        s.el("ga", 4).click();
-        RunState& rs = s.w->control().rs;
-        QVERIFY(s.clock().advanceUntil([&] { return rs.Egoera_Zenbakia == 3; }, 100000));
-        MemoryZoom& z = open(s);
-
+        const RunState& rs = s.w->control().rs;
+        auto onBus = [&](const char* bus) { return label(Bitarretik_Hamartarrera(s.el(bus).tip().toStdString())); };
+        bool writing = false;  // as the tick before left them
+        int16_t state = 0;
         int fetches = 0, stores = 0;
-        for (;;) {
-            const bool writing = G().MN_Idatzi_Zain;
-            const int16_t before = rs.Egoera_Zenbakia;
-            QVERIFY(s.clock().step());
-            if (resultShown(s))
-                break;
-            QVERIFY(z.isVisible() && !s.w->isEnabled());
+        auto atTick = [&](int) {
+            const MemoryZoom& z = s.w->MN_Zoom();
             const int row = z.askedRow();
             if (G().MN_Atzipena) {
-                QCOMPARE(z.Helb(row).text(), label(Bitarretik_Hamartarrera(s.el("Bus_mux_MN_Gezia").tip().toStdString())));
+                QCOMPARE(z.Helb(row).text(), onBus("Bus_mux_MN_Gezia"));
                 QCOMPARE(redRows(z), QList<int>{row});
                 QVERIFY(look(z, row) == asked(kAccessed));
             } else {
                 QVERIFY(redRows(z).isEmpty());
             }
-            if (before != 1 && rs.Egoera_Zenbakia == 1) {
+            if (state != 1 && rs.Egoera_Zenbakia == 1) {
                 ++fetches;
                 QCOMPARE(z.Helb(row).text(), label(Bitarretik_Hamartarrera(s.el("PC_DAT_G").text().toStdString())));
             }
@@ -371,15 +341,14 @@ private slots:
                 QCOMPARE(z.Helb(row).text(), QStringLiteral("0002H:"));
                 QCOMPARE(z.Kod(row).text(), QStringLiteral("0000000000001111"));
             }
-        }
+            writing = G().MN_Idatzi_Zain;
+            state = rs.Egoera_Zenbakia;
+        };
+        runWithZoomOpen(s, {3, [&]() -> QWidget& { return open(s); }, atTick});
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(fetches > 10);
         QCOMPARE(stores, 1);
-        QVERIFY(!z.isVisible());
-        QCOMPARE(s.w->existingResult()->Hamartar(2)->text(), QStringLiteral("15"));
-        s.w->existingResult()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(s.w->isEnabled());
-        QVERIFY(s.el("ga", 0).isUsable());
     }
 };
 

@@ -6,6 +6,26 @@
 
 namespace drawing {
 
+namespace {
+// Quarter turns clockwise from pointing up.
+int quarters(Side side)
+{
+    switch (side) {
+    case Side::Top: return 0;
+    case Side::Right: return 1;
+    case Side::Bottom: return 2;
+    case Side::Left: return 3;
+    }
+    return 0;
+}
+}  // namespace
+
+QImage turned(const QImage& image, Side drawnTowards, Side pointsTo)
+{
+    const int turns = (quarters(pointsTo) - quarters(drawnTowards) + 4) % 4;
+    return image.transformed(QTransform().rotate(90.0 * turns));
+}
+
 QColor arrowFill(ArrowColour colour)
 {
     switch (colour) {
@@ -28,14 +48,7 @@ QImage arrow(Side pointsTo, ArrowColour colour)
         p.setRenderHint(QPainter::Antialiasing);
         drawOutlined(p, outer, QColor(64, 64, 64), arrowFill(colour), 1.0);
     }
-    qreal turn = 0;
-    switch (pointsTo) {
-    case Side::Right: turn = 0; break;
-    case Side::Bottom: turn = 90; break;
-    case Side::Left: turn = 180; break;
-    case Side::Top: turn = 270; break;
-    }
-    return onKey(image).transformed(QTransform().rotate(turn));
+    return turned(onKey(image), Side::Right, pointsTo);
 }
 
 } // namespace drawing

@@ -34,6 +34,10 @@ QImage onKey(const QImage& transparentDrawing);
 // The picture as shown on screen: key-colour pixels transparent.
 QPixmap masked(const QImage& image);
 
+// A drawing made pointing towards `drawnTowards`, turned by whole quarter turns
+// to point towards `pointsTo`, so every direction is pixel-for-pixel the same shape.
+QImage turned(const QImage& image, Side drawnTowards, Side pointsTo);
+
 // Moves every edge of a simple polygon `d` pixels inwards.
 QPolygonF inset(const QPolygonF& polygon, qreal d);
 // Fills `shape` with `fill` inside an outline `width` thick that stays within

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPolygonF>
-#include <QTransform>
 
 namespace drawing {
 
@@ -19,14 +18,7 @@ QImage stepArrow(Side pointsTo)
         p.drawPolygon(QPolygonF{QPointF(8, 1), QPointF(15, 9), QPointF(1, 9)});
         p.drawRect(QRectF(5, 9, 6, 6));
     }
-    qreal turn = 0;
-    switch (pointsTo) {
-    case Side::Top: turn = 0; break;
-    case Side::Right: turn = 90; break;
-    case Side::Bottom: turn = 180; break;
-    case Side::Left: turn = 270; break;
-    }
-    return onKey(image).transformed(QTransform().rotate(turn));
+    return turned(onKey(image), Side::Top, pointsTo);
 }
 
 } // namespace drawing
