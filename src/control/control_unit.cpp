@@ -113,7 +113,7 @@ void ControlUnit::memoryAccess()
 {
     signal("MN_CS_G", true);
     G().MN_Atzipena = true;
-    if (memoryZoomShown())
+    if (w_.memoryZoomShown())
         w_.memoryZoomFollow();
 }
 
@@ -123,18 +123,15 @@ void ControlUnit::memoryReleased()
     G().MN_Atzipena = false;
 }
 
-bool ControlUnit::memoryZoomShown() { return w_.memoryZoomShown(); }
-
 void ControlUnit::memoryZoomOnBusAddress()
 {
-    if (!memoryZoomShown())
-        return;
-    w_.memoryZoomRedraw();
+    if (w_.memoryZoomShown())
+        w_.memoryZoomRedraw();
 }
 
 void ControlUnit::memoryZoomUnmark()
 {
-    if (memoryZoomShown())
+    if (w_.memoryZoomShown())
         w_.memoryZoomUnmark();
 }
 

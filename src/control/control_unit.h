@@ -81,7 +81,6 @@ private:
     void enterState(AsmState s);  // state number and the ASM zoom boxes
     void memoryAccess();          // MN_CS_G lit, access mark, zoom follows
     void memoryReleased();        // MN_CS_G dark, access mark off
-    bool memoryZoomShown();
     void memoryZoomOnBusAddress();
     void memoryZoomUnmark();
     void registerZoomRefresh();
