@@ -4,9 +4,12 @@
 
 #include "drawing/pictures.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QPushButton>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -82,18 +85,6 @@ const DesignText kTexts[] = {
     {"MN_Zoom_H_txiki", "toolTip", "Memoria posizio txikiago bat ikusi", "Desplazarse a una posición de memoria menor"},
 };
 
-QFont courierBold()
-{
-    QFont f;
-    // Courier where it exists, else the closest fixed-width face.
-    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Courier"), QStringLiteral("Liberation Mono"),
-                   QStringLiteral("DejaVu Sans Mono")});
-    f.setStyleHint(QFont::TypeWriter);
-    f.setBold(true);
-    f.setPixelSize(16);  // 12 pt at the 15 twips a pixel the places are given in
-    return f;
-}
-
 void paintBackground(QWidget& w, QPalette::ColorRole role, BGR c)
 {
     QPalette p = w.palette();
@@ -105,19 +96,58 @@ ZoomCell* cell(QWidget* parent, const QString& name, const QRect& place, Qt::Ali
 {
     auto* c = new ZoomCell(name, parent);
     c->setGeometry(place);
-    c->setFont(courierBold());
+    c->setFont(ZoomCell::courierBold(12));
     c->setAlignment(align | Qt::AlignVCenter);
     return c;
 }
 
+// The style keeps what it draws for a button in the pixmap cache, under the
+// palette's key and the icon's, and every widget palette and every new picture
+// gets a key of its own. So each opening would leave its buttons' drawings in
+// the cache, megabytes of them after a few hundred openings. The buttons of
+// every opening share one palette and one picture per arrow instead, and find
+// what the previous opening drew.
+class LightGreyButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void initStyleOption(QStyleOptionButton* option) const override
+    {
+        QPushButton::initStyleOption(option);
+        static const QPalette shared = [] {
+            // The window's grey too: the style shades the buttons' outline from it.
+            QPalette p = QApplication::palette("QPushButton");
+            p.setColor(QPalette::Window, colour::toQColor(kGrey));
+            p.setColor(QPalette::Button, colour::toQColor(kLightGrey));
+            return p;
+        }();
+        const QPalette::ColorGroup group = option->palette.currentColorGroup();
+        option->palette = shared;
+        option->palette.setCurrentColorGroup(group);
+    }
+};
+
+// Kept in the pixmap cache under a fixed name rather than in a static, which
+// would outlive the application.
+QIcon stepArrowIcon(drawing::Side pointsTo)
+{
+    const QString key = QStringLiteral("ririv4-step-arrow-%1").arg(int(pointsTo));
+    QPixmap arrow;
+    if (!QPixmapCache::find(key, &arrow)) {
+        arrow = drawing::masked(drawing::stepArrow(pointsTo));
+        QPixmapCache::insert(key, arrow);
+    }
+    return QIcon(arrow);
+}
+
 QPushButton* button(QWidget* parent, const Place& p)
 {
-    auto* b = new QPushButton(parent);
+    auto* b = new LightGreyButton(parent);
     b->setObjectName(QLatin1String(p.name));
     b->setGeometry(twips(p.left, p.top, p.width, p.height));
     // Enter belongs to the address entry, never to a button.
     b->setAutoDefault(false);
-    paintBackground(*b, QPalette::Button, kLightGrey);
     return b;
 }
 
@@ -161,9 +191,9 @@ void MemoryZoom::buildControls()
     }
 
     auto* txiki = button(frame, kStepButtons[0]);
-    txiki->setIcon(drawing::masked(drawing::stepArrow(drawing::Side::Top)));
+    txiki->setIcon(stepArrowIcon(drawing::Side::Top));
     auto* handi = button(frame, kStepButtons[1]);
-    handi->setIcon(drawing::masked(drawing::stepArrow(drawing::Side::Bottom)));
+    handi->setIcon(stepArrowIcon(drawing::Side::Bottom));
 
     label(this, kLabel3.name, twips(kLabel3.left, kLabel3.top, kLabel3.width, kLabel3.height), Qt::AlignLeft);
     helbJoan_ = cell(this, QLatin1String(kEntry.name), twips(kEntry.left, kEntry.top, kEntry.width, kEntry.height),

@@ -73,15 +73,6 @@ constexpr Look kPlain{colour::Window, colour::ButtonText};
 constexpr Look kRead{colour::Red, colour::Window};
 constexpr Look kDestination{colour::Green, colour::ButtonText};
 
-QFont courier(const QString& family, qreal points)
-{
-    QFont f(family);
-    f.setStyleHint(QFont::TypeWriter);  // any monospace face where Courier is missing
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
-
 // The register number a register-address bus carries, as its arrow's tooltip.
 int registerOn(const Diagram& dg, const char* arrow)
 {
@@ -111,8 +102,8 @@ RegisterZoom::RegisterZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("
     frame->setGeometry(px(kFrameLeft), px(kFrameTop), px(kFrameWidth), px(kFrameHeight));
 
     Column* columns[] = {&helb_, &dat_, &qi_, &qj_, &ld_};
-    const QFont rowFont = courier(QStringLiteral("Courier"), 12);
-    const QFont markFont = courier(QStringLiteral("Courier New"), 9.75);
+    const QFont rowFont = ZoomCell::courierBold(12);
+    const QFont markFont = ZoomCell::courierBold(9.75);
     for (size_t c = 0; c < std::size(kColumns); ++c) {
         const ColumnDesign& design = kColumns[c];
         for (int k = 0; k < kRegisters; ++k) {

@@ -8,6 +8,17 @@ ZoomCell::ZoomCell(const QString& name, QWidget* parent) : QLineEdit(parent)
     paint();
 }
 
+QFont ZoomCell::courierBold(qreal points)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Courier"), QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                   QStringLiteral("DejaVu Sans Mono")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setBold(true);
+    f.setPixelSize(qRound(points * 96 / 72));
+    return f;
+}
+
 void ZoomCell::setLook(BGR back, BGR fore)
 {
     if (back == back_ && fore == fore_)

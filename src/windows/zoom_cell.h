@@ -11,6 +11,10 @@ class ZoomCell : public QLineEdit {
     Q_OBJECT
 public:
     ZoomCell(const QString& name, QWidget* parent);
+    // The one font request of every zoom cell: Courier, bold, at `points` on the
+    // grid of 15 twips a pixel the cells are placed on, else the closest
+    // fixed-width face, so two zoom windows side by side always match.
+    static QFont courierBold(qreal points);
 
     BGR back() const { return back_; }
     BGR fore() const { return fore_; }

@@ -1,6 +1,7 @@
 // What the three zoom windows share: every element of their block opens them
 // over the disabled main window in the chosen language; Escape and the close box
-// unload them, so the next use starts from the design texts; Finish only hides them.
+// unload them, so the next use starts from the design texts, and leave nothing
+// behind; Finish only hides them.
 #include "../control/driving.h"
 
 #include "windows/asm_zoom.h"
@@ -8,6 +9,7 @@
 #include "windows/register_zoom.h"
 
 #include <QLabel>
+#include <QPixmapCache>
 #include <QtTest>
 
 using namespace driving;
@@ -135,6 +137,50 @@ private slots:
         QVERIFY(!second->isVisible());
         QCOMPARE(shownTexts(*second, Which(which)), expectedTexts(Which(which), true));
         QVERIFY(!s.w->isEnabled());
+    }
+
+    // Side by side, the memory and register-set zooms show their cells in one
+    // face: every cell asks for the same families and gets the same one.
+    void everyZoomCellAsksForOneFace()
+    {
+        Sim s;
+        const MemoryZoom& m = s.w->MN_Zoom();
+        const RegisterZoom& r = s.w->EM_Zoom();
+        const ZoomCell* cells[] = {&m.Helb(0), &m.Kod(0), &m.Ag(0), &m.Helb_joan(), &r.EM_Zoom_Helb(1),
+                                   &r.EM_Zoom_Dat(1), &r.EM_Zoom_Qi(1)};
+        for (const ZoomCell* c : cells) {
+            QCOMPARE(c->font().families(), cells[0]->font().families());
+            QCOMPARE(QFontInfo(c->font()).family(), QFontInfo(cells[0]->font()).family());
+            QVERIFY(QFontInfo(c->font()).fixedPitch() && c->font().bold());
+        }
+    }
+
+    void openingsLeaveNothingInThePixmapCache_data() { closingUnloadsAndFinishOnlyHides_data(); }
+
+    // The style caches what it draws, keyed by palette and picture. Forty openings,
+    // each painted, then closed: were each opening's drawings kept apart, they
+    // would fill a small cache and push out a picture put there first.
+    void openingsLeaveNothingInThePixmapCache()
+    {
+        QFETCH(int, which);
+        const char* const opener[] = {"MN_G", "EM_G", "ASM_G"};
+        Sim s;
+        s.w->show();
+        const int limit = QPixmapCache::cacheLimit();
+        QPixmapCache::clear();
+        QPixmapCache::setCacheLimit(1024);  // KB: one opening's drawings fit many times over
+        QPixmap first(100, 100);             // 40 KB, never looked at again
+        first.fill(Qt::red);
+        const QPixmapCache::Key key = QPixmapCache::insert(first);
+        for (int i = 0; i < 40; ++i) {
+            s.el(QLatin1String(opener[which])).click();
+            zoom(s, Which(which)).grab();
+            zoom(s, Which(which)).close();
+            unloadNow();
+        }
+        const bool kept = QPixmapCache::find(key, &first);
+        QPixmapCache::setCacheLimit(limit);
+        QVERIFY(kept);
     }
 };
 
