@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QUrl>
 
@@ -62,39 +63,53 @@ QPixmap FilePictureLoader::read(const QString& designPath) const
 
 void QtBeeper::beep() { QApplication::beep(); }
 
-void QtMessageService::warning(QWidget* parent, const QString& title, const QString& text, std::function<void()> then)
+namespace {
+
+// Opens the box without waiting. When it closes, the window that raised it takes
+// the keyboard back before the continuation runs: with no window manager to do
+// it, nothing else would, and the keys would go to no window at all.
+void openBox(QMessageBox* box, QWidget* parent, std::function<void(QMessageBox*)> then)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(box, &QMessageBox::finished, box, [then](int) {
+    const QPointer<QWidget> raiser = parent ? parent->window() : nullptr;
+    QObject::connect(box, &QMessageBox::finished, box, [box, raiser, then](int) {
+        if (raiser && raiser->isVisible())
+            raiser->activateWindow();
         if (then)
-            then();
+            then(box);
     });
     box->open();
+}
+
+}  // namespace
+
+void QtMessageService::warning(QWidget* parent, const QString& title, const QString& text, std::function<void()> then)
+{
+    openBox(new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent), parent,
+            [then](QMessageBox*) {
+                if (then)
+                    then();
+            });
 }
 
 void QtMessageService::question(QWidget* parent, const QString& title, const QString& text,
                                 std::function<void(bool)> then)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(box, &QMessageBox::finished, box, [box, then](int) {
-        if (then)
-            then(box->clickedButton() == box->button(QMessageBox::Yes));
-    });
-    box->open();
+    openBox(new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent), parent,
+            [then](QMessageBox* box) {
+                if (then)
+                    then(box->clickedButton() == box->button(QMessageBox::Yes));
+            });
 }
 
 void QtMessageService::notice(QWidget* parent, const QString& text, std::function<void()> then)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                                QMessageBox::Ok, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(box, &QMessageBox::finished, box, [then](int) {
-        if (then)
-            then();
-    });
-    box->open();
+    openBox(new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                            parent),
+            parent, [then](QMessageBox*) {
+                if (then)
+                    then();
+            });
 }
 
 bool QtProgramStarter::start(const QString& commandLine)

@@ -25,7 +25,8 @@ public:
     virtual void beep() = 0;
 };
 
-// Message boxes that do not block: the continuation runs when the user closes them.
+// Message boxes that do not block. When the user closes one, the window that
+// raised it takes the keyboard back, then the continuation runs.
 class MessageService {
 public:
     virtual ~MessageService() = default;

@@ -79,11 +79,6 @@ void AboutBox::StartSysInfo()
         if (fileFound(path) && platform.starter.start(path))
             return;
     }
-    // The box stays open and, with no window manager to do it, takes the keyboard back.
-    QPointer<AboutBox> self(this);
-    platform.messages.notice(this, QStringLiteral("La información del sistema no está disponible en este momento"),
-                             [self] {
-                                 if (self)
-                                     self->activateWindow();
-                             });
+    // The box stays open, and takes the keyboard back when the message closes.
+    platform.messages.notice(this, QStringLiteral("La información del sistema no está disponible en este momento"));
 }

@@ -144,7 +144,6 @@ struct FakePlatform {
     FakeRegistry registry;
     Platform platform{clock, pictures, beeper, messages, starter, display, registry};
 
-    // The same fakes with one seam of the test's own.
+    // The same fakes with message boxes of the test's own.
     Platform with(MessageService& m) { return {clock, pictures, beeper, m, starter, display, registry}; }
-    Platform with(PictureLoader& p) { return {clock, p, beeper, messages, starter, display, registry}; }
 };

@@ -16,16 +16,19 @@ struct Sim {
     std::unique_ptr<MainWindow> w;
     int quitCalls = 0;
 
-    std::unique_ptr<Platform> withPictures;
+    std::unique_ptr<Platform> withReal;
 
-    // `pictures` replaces the fake loader, for tests that need the real bitmaps.
-    explicit Sim(bool spanish = false, PictureLoader* pictures = nullptr)
+    // `pictures` and `messages` replace the fakes, for tests that need the real
+    // bitmaps or the real message boxes.
+    explicit Sim(bool spanish = false, PictureLoader* pictures = nullptr, MessageService* messages = nullptr)
     {
         freshMachine();
         G().Gaztelera = spanish;
-        if (pictures)
-            withPictures = std::make_unique<Platform>(fp.with(*pictures));
-        w = std::make_unique<MainWindow>(withPictures ? *withPictures : fp.platform);
+        if (pictures || messages)
+            withReal = std::make_unique<Platform>(Platform{fp.clock, pictures ? *pictures : fp.pictures, fp.beeper,
+                                                           messages ? *messages : fp.messages, fp.starter,
+                                                           fp.display, fp.registry});
+        w = std::make_unique<MainWindow>(withReal ? *withReal : fp.platform);
         w->quit = [this] { ++quitCalls; };
     }
 

@@ -148,8 +148,6 @@ private slots:
         s.fp.starter.succeed = startable;
         s.w->show();
         AboutBox& box = openAbout(s);
-        s.w->activateWindow();  // as a message box leaves it: the box has to take the keyboard back
-
         box.cmdSysInfo()->click();
         const QStringList expected =
             started.isEmpty() ? QStringList() : QStringList{started.replace(QLatin1Char('@'), folder.path())};
@@ -159,7 +157,6 @@ private slots:
         if (failed) {
             QCOMPARE(s.fp.messages.shown[0].text, kUnavailable);
             QVERIFY(s.fp.messages.shown[0].plain);
-            QTRY_COMPARE(QApplication::activeWindow(), &box);
         }
         QCOMPARE(s.fp.registry.calls.join(QLatin1Char('\n')).contains(kLocation), first.isEmpty());
         QVERIFY(box.isVisible());

@@ -2,10 +2,12 @@
 // the keys go wherever the focus is, and nothing but the program puts it there.
 #include "../control/driving.h"
 
+#include "platform/qt_services.h"
 #include "windows/about_box.h"
 #include "windows/memory_zoom.h"
 
 #include <QGraphicsView>
+#include <QMessageBox>
 
 #include <QtTest>
 
@@ -83,6 +85,74 @@ private slots:
             QVERIFY(splashShown(s));
         else
             QVERIFY(s.w->existingLoadDialog() && s.w->P_K().isVisible());
+    }
+
+    void theWindowThatRaisedAMessageGetsTheKeysBack_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::newRow("load dialog: A refused") << 0;
+        QTest::newRow("memory zoom: address refused") << 1;
+        QTest::newRow("About box: no system information") << 2;
+    }
+
+    // Real message boxes: Enter closes the message, and the keys typed next reach
+    // the window that raised it, in the box its own rule gives the focus.
+    void theWindowThatRaisedAMessageGetsTheKeysBack()
+    {
+        QFETCH(int, which);
+        QtMessageService boxes;
+        Sim s(false, nullptr, &boxes);
+        s.w->show();
+        QVERIFY(hasTheKeys(s.w.get(), &s.w->view()));
+        QWidget* raiser = nullptr;
+        QWidget* focus = nullptr;
+        switch (which) {
+        case 0:
+            QVERIFY(pressIntoFocus(Qt::Key_F8));
+            raiser = &s.w->P_K();
+            focus = box(s, "Text2");
+            QVERIFY(hasTheKeys(raiser, focus));
+            QVERIFY(typeIntoFocus(QStringLiteral("x\n")));
+            break;
+        case 1:
+            s.el("MN_G").click();
+            raiser = &s.w->MN_Zoom();
+            focus = &s.w->MN_Zoom().Helb_joan();
+            QVERIFY(hasTheKeys(raiser, focus));
+            QVERIFY(typeIntoFocus(QStringLiteral("G\n")));
+            break;
+        case 2:
+            s.w->commands().About_Kovi_Click();
+            raiser = &s.w->A_B();
+            focus = raiser->findChild<QWidget*>(QStringLiteral("cmdOK"));
+            QVERIFY(hasTheKeys(raiser, focus));
+            s.w->A_B().cmdSysInfo()->click();  // no such program on the fake registry
+            break;
+        }
+        QPointer<QMessageBox> message = raiser->findChild<QMessageBox*>();
+        QVERIFY(message && QTest::qWaitForWindowActive(message));  // as the user sees it: the message has the keys
+        QTest::keyClick(message, Qt::Key_Return);
+        QTest::qWait(50);  // the window system has had its say before the user types on
+        QVERIFY(!message);
+        QVERIFY(hasTheKeys(raiser, focus));
+
+        switch (which) {
+        case 0:
+            QVERIFY(typeIntoFocus(QStringLiteral("7\t1\n")));
+            QVERIFY(!raiser->isVisible());
+            QCOMPARE(QString::fromStdString(MN().MN_Egitura_Kodea_Irakurri("0")), QString("0000000000000111"));
+            break;
+        case 1: {
+            QVERIFY(typeIntoFocus(QStringLiteral("0003\n")));
+            const MemoryZoom& z = s.w->MN_Zoom();
+            QCOMPARE(z.Helb(z.askedRow()).text(), QStringLiteral("0003H:"));
+            break;
+        }
+        case 2:
+            QVERIFY(pressIntoFocus(Qt::Key_Escape));
+            QVERIFY(!s.w->existingAbout() || !s.w->existingAbout()->isVisible());
+            break;
+        }
     }
 
     void theResultKeepsTheKeysWhenTheEndHidesTheZooms()
