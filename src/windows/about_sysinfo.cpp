@@ -5,7 +5,6 @@
 #include "main_window.h"
 
 #include <QFileInfo>
-#include <QPointer>
 
 #include <algorithm>
 
