@@ -6,21 +6,14 @@
 #include <QPainter>
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
 // An arrowhead: two lines this long, this far either side of the shaft, in twips.
 constexpr qreal kHeadLength = 105, kHeadSpread = 45;
 }  // namespace
 
-QRect asm_chart::pixels(const QRect& twips)
-{
-    return {twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
-            twips.height() / kTwipsPerPixel};
-}
-
 ChartBox::ChartBox(const QString& name, const QRect& twips, QWidget* parent) : QWidget(parent)
 {
     setObjectName(name);
-    setGeometry(asm_chart::pixels(twips));
+    setGeometry(pixels(twips));
     // It fills all of itself: a new colour repaints the box, not the frame under it.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -86,7 +79,7 @@ void ChartBox::paintEvent(QPaintEvent*)
 ChartFrame::ChartFrame(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
-    setGeometry(asm_chart::pixels(asm_chart::kFrame));
+    setGeometry(pixels(asm_chart::kFrame));
     caption_ = QLatin1String(asm_chart::kFrameBasque);
 }
 

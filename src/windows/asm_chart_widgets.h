@@ -3,13 +3,9 @@
 // text and design colour, and the frame that draws the chart's decision
 // outlines and arrows under them. Placed in twips, shown at 15 twips a pixel.
 #include "datapath/colours.h"
+#include "twips.h"
 
 #include <QWidget>
-
-namespace asm_chart {
-// A rectangle in twips as the pixels it covers.
-QRect pixels(const QRect& twips);
-}  // namespace asm_chart
 
 // A multi-line text box. Its text is kept as written, line breaks included, and
 // shown a line per line break.

@@ -3,6 +3,7 @@
 #include "memory_zoom.h"
 
 #include "drawing/pictures.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -15,8 +16,6 @@ namespace {
 
 constexpr BGR kGrey = 0xC0C0C0;       // the window
 constexpr BGR kLightGrey = 0xE0E0E0;  // the buttons
-
-QRect twips(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
 
 // The fifteen rows inside the frame, one column per cell kind, with the
 // heading that stands over each column.
@@ -37,6 +36,7 @@ const Column kColumns[] = {
 struct Place {
     const char* name;
     int left, top, width, height;
+    QRect inPixels() const { return pixels({left, top, width, height}); }
 };
 constexpr Place kClientArea = {"MN_Zoom", 0, 0, 8340, 7050};
 constexpr Place kFrame = {"Frame1", 180, 480, 7980, 5865};
@@ -145,7 +145,7 @@ QPushButton* button(QWidget* parent, const Place& p)
 {
     auto* b = new LightGreyButton(parent);
     b->setObjectName(QLatin1String(p.name));
-    b->setGeometry(twips(p.left, p.top, p.width, p.height));
+    b->setGeometry(p.inPixels());
     // Enter belongs to the address entry, never to a button.
     b->setAutoDefault(false);
     return b;
@@ -164,19 +164,19 @@ QLabel* label(QWidget* parent, const char* name, const QRect& place, Qt::Alignme
 
 void MemoryZoom::buildControls()
 {
-    setFixedSize(twips(0, 0, kClientArea.width, kClientArea.height).size());
+    setFixedSize(kClientArea.inPixels().size());
     setAutoFillBackground(true);
     paintBackground(*this, QPalette::Window, kGrey);
 
     auto* frame = new QFrame(this);
     frame->setObjectName(QLatin1String(kFrame.name));
-    frame->setGeometry(twips(kFrame.left, kFrame.top, kFrame.width, kFrame.height));
+    frame->setGeometry(kFrame.inPixels());
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     QFont heading = font();
     heading.setBold(true);
     for (const Column& c : kColumns) {
-        QLabel* l = label(this, c.heading, twips(kFrame.left + c.left, kHeadingTop, c.width, kHeadingHeight),
+        QLabel* l = label(this, c.heading, pixels({kFrame.left + c.left, kHeadingTop, c.width, kHeadingHeight}),
                           Qt::AlignHCenter);
         l->setFont(heading);
     }
@@ -186,7 +186,7 @@ void MemoryZoom::buildControls()
         for (size_t k = 0; k < std::size(kColumns); ++k) {
             const Column& c = kColumns[k];
             (*cells[k])[i] = cell(frame, QStringLiteral("%1(%2)").arg(QLatin1String(c.cells)).arg(i),
-                                  twips(c.left, top, c.width, kRowHeight), c.align);
+                                  pixels({c.left, top, c.width, kRowHeight}), c.align);
         }
     }
 
@@ -195,16 +195,14 @@ void MemoryZoom::buildControls()
     auto* handi = button(frame, kStepButtons[1]);
     handi->setIcon(stepArrowIcon(drawing::Side::Bottom));
 
-    label(this, kLabel3.name, twips(kLabel3.left, kLabel3.top, kLabel3.width, kLabel3.height), Qt::AlignLeft);
-    helbJoan_ = cell(this, QLatin1String(kEntry.name), twips(kEntry.left, kEntry.top, kEntry.width, kEntry.height),
-                     Qt::AlignRight);
+    label(this, kLabel3.name, kLabel3.inPixels(), Qt::AlignLeft);
+    helbJoan_ = cell(this, QLatin1String(kEntry.name), kEntry.inPixels(), Qt::AlignRight);
     helbJoan_->setReadOnly(false);
     helbJoan_->setFocusPolicy(Qt::StrongFocus);
     helbJoan_->setMaxLength(4);
     helbJoan_->setBack(colour::Green);
     helbJoan_->installEventFilter(this);
-    ZoomCell* h = cell(this, QLatin1String(kText5.name), twips(kText5.left, kText5.top, kText5.width, kText5.height),
-                         Qt::AlignHCenter);
+    ZoomCell* h = cell(this, QLatin1String(kText5.name), kText5.inPixels(), Qt::AlignHCenter);
     h->setText(QStringLiteral("H"));
     h->setBack(colour::Green);
     h->setFocusPolicy(Qt::NoFocus);

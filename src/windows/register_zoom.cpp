@@ -5,14 +5,12 @@
 #include "model/funtzioak.h"
 #include "model/globals.h"
 #include "model/memoria.h"
+#include "twips.h"
 
 #include <QFrame>
 #include <QLabel>
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
 
 constexpr BGR kGrey = 0xC0C0C0;  // the window's background
 
@@ -99,7 +97,7 @@ RegisterZoom::RegisterZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(px(kFrameLeft), px(kFrameTop), px(kFrameWidth), px(kFrameHeight));
+    frame->setGeometry(pixels(kFrameLeft), pixels(kFrameTop), pixels(kFrameWidth), pixels(kFrameHeight));
 
     Column* columns[] = {&helb_, &dat_, &qi_, &qj_, &ld_};
     const QFont rowFont = ZoomCell::courierBold(12);
@@ -112,7 +110,7 @@ RegisterZoom::RegisterZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("
             cell->setAlignment(design.align | Qt::AlignVCenter);
             const QString text = QLatin1String(design.designText);
             cell->setText(text.contains(QLatin1String("%1")) ? text.arg(k) : text);
-            cell->setGeometry(px(design.left), px(kRowTop + k * kRowHeight), px(design.width), px(kRowHeight));
+            cell->setGeometry(pixels(design.left), pixels(kRowTop + k * kRowHeight), pixels(design.width), pixels(kRowHeight));
             cell->setVisible(!design.mark);
             (*columns[c])[size_t(k)] = cell;
         }
@@ -130,11 +128,11 @@ RegisterZoom::RegisterZoom(MainWindow& main) : ZoomWindow(main, QStringLiteral("
         f.setBold(true);
         label->setFont(f);
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(px(kFrameLeft + design.left), px(kHeadingTop), px(design.width), px(kHeadingHeight));
+        label->setGeometry(pixels(kFrameLeft + design.left), pixels(kHeadingTop), pixels(design.width), pixels(kHeadingHeight));
         *labels[h] = label;
     }
 
-    setFixedSize(px(kFrameLeft + kFrameWidth + kMargin), px(kFrameTop + kFrameHeight + kMargin));
+    setFixedSize(pixels(kFrameLeft + kFrameWidth + kMargin), pixels(kFrameTop + kFrameHeight + kMargin));
 }
 
 void RegisterZoom::gazteleraz()

@@ -1,5 +1,7 @@
 #include "zoom_cell.h"
 
+#include "twips.h"
+
 ZoomCell::ZoomCell(const QString& name, QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(name);
@@ -15,7 +17,7 @@ QFont ZoomCell::courierBold(qreal points)
                    QStringLiteral("DejaVu Sans Mono")});
     f.setStyleHint(QFont::TypeWriter);
     f.setBold(true);
-    f.setPixelSize(qRound(points * 96 / 72));
+    f.setPixelSize(fontPixels(points));
     return f;
 }
 
