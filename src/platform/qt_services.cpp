@@ -68,15 +68,15 @@ namespace {
 // Opens the box without waiting. When it closes, the window that raised it takes
 // the keyboard back before the continuation runs: with no window manager to do
 // it, nothing else would, and the keys would go to no window at all.
-void openBox(QMessageBox* box, QWidget* parent, std::function<void(QMessageBox*)> then)
+void openBox(QMessageBox* box, std::function<void()> then)
 {
     box->setAttribute(Qt::WA_DeleteOnClose);
-    const QPointer<QWidget> raiser = parent ? parent->window() : nullptr;
-    QObject::connect(box, &QMessageBox::finished, box, [box, raiser, then](int) {
+    const QPointer<QWidget> raiser = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+    QObject::connect(box, &QMessageBox::finished, box, [raiser, then](int) {
         if (raiser && raiser->isVisible())
             raiser->activateWindow();
         if (then)
-            then(box);
+            then();
     });
     box->open();
 }
@@ -85,31 +85,24 @@ void openBox(QMessageBox* box, QWidget* parent, std::function<void(QMessageBox*)
 
 void QtMessageService::warning(QWidget* parent, const QString& title, const QString& text, std::function<void()> then)
 {
-    openBox(new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent), parent,
-            [then](QMessageBox*) {
-                if (then)
-                    then();
-            });
+    openBox(new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent), std::move(then));
 }
 
 void QtMessageService::question(QWidget* parent, const QString& title, const QString& text,
                                 std::function<void(bool)> then)
 {
-    openBox(new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent), parent,
-            [then](QMessageBox* box) {
-                if (then)
-                    then(box->clickedButton() == box->button(QMessageBox::Yes));
-            });
+    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    openBox(box, [box, then] {
+        if (then)
+            then(box->clickedButton() == box->button(QMessageBox::Yes));
+    });
 }
 
 void QtMessageService::notice(QWidget* parent, const QString& text, std::function<void()> then)
 {
     openBox(new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
                             parent),
-            parent, [then](QMessageBox*) {
-                if (then)
-                    then();
-            });
+            std::move(then));
 }
 
 bool QtProgramStarter::start(const QString& commandLine)
