@@ -10,8 +10,8 @@
 namespace {
 using namespace asm_chart;
 
-// The design's 8.25 (default), 9.75 and 13.5 points as pixels.
-constexpr int kTextPixels = 11, kNamePixels = 13, kDecisionPixels = 18;
+// The design's 8.25 (default), 9.75 and 13.5 points.
+constexpr int kTextPixels = fontPixels(8.25), kNamePixels = fontPixels(9.75), kDecisionPixels = fontPixels(13.5);
 
 // The Spanish texts, written in this order at every opening.
 const char* const kSpanishOrder[] = {"Frame1",   "AK",       "ASM_fetch1", "ASM_fetch2", "ASM_ld",

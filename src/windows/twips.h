@@ -14,4 +14,4 @@ inline QRect pixels(const QRect& twips)
 }
 
 // A font size in points as pixels on the same grid.
-inline int fontPixels(qreal points) { return qRound(points * 20 / kTwipsPerPixel); }
+constexpr int fontPixels(qreal points) { return qRound(points * 20 / kTwipsPerPixel); }
