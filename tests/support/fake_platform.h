@@ -143,7 +143,4 @@ struct FakePlatform {
     FakeDisplayMode display;
     FakeRegistry registry;
     Platform platform{clock, pictures, beeper, messages, starter, display, registry};
-
-    // The same fakes with message boxes of the test's own.
-    Platform with(MessageService& m) { return {clock, pictures, beeper, m, starter, display, registry}; }
 };

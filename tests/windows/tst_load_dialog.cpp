@@ -279,19 +279,16 @@ private slots:
                 pending = then;
             }
         };
-        Sim s;
         LateMessages late;
-        Platform platform = s.fp.with(late);
-        MainWindow w(platform);
-        w.quit = [] {};
-        w.commands().Programa_kargatu_Click();
-        w.P_K().findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("q"));
-        w.P_K().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        w.P_K().close();
+        Sim s(false, nullptr, &late);
+        s.w->commands().Programa_kargatu_Click();
+        box(s, "Text2")->setText(QStringLiteral("q"));
+        s.w->P_K().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        s.w->P_K().close();
         unloadNow();
         QVERIFY(late.pending);
         late.pending();  // must not touch the deleted dialog
-        QVERIFY(w.isEnabled());
+        QVERIFY(s.w->isEnabled());
     }
 };
 

@@ -168,12 +168,9 @@ private slots:
     // A real message box opened by Enter stays up until the user closes it.
     void refusalMessageWaitsForTheUser()
     {
-        Sim s;
         QtMessageService boxes;
-        Platform platform = s.fp.with(boxes);
-        MainWindow w(platform);
-        w.diagram()(QStringLiteral("MN_G")).click();
-        MemoryZoom& z = w.MN_Zoom();
+        Sim s(false, nullptr, &boxes);
+        MemoryZoom& z = open(s);
         z.Helb_joan().setText(QStringLiteral("1f"));
         QTest::keyClick(&z.Helb_joan(), Qt::Key_Return);
         auto* box = z.findChild<QMessageBox*>();
