@@ -20,7 +20,9 @@ if [ "${1:-}" != --on-display ]; then
       exit 1
     fi
   done
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-display "$1" "${2:-keys}"
+  # -noreset: by default the server resets when its last client leaves, and a
+  # program connecting during the reset (right after an xdotool call) is refused.
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" --on-display "$1" "${2:-keys}"
 fi
 
 program="$2"

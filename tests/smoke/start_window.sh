@@ -11,7 +11,8 @@ for tool in xvfb-run xdotool; do
     exit 1
   fi
 done
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# -noreset: a server resetting after its last client left refuses the program.
+exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   program="$1"
   source "$2/choose_basque.sh"
   unset QT_QPA_PLATFORM
